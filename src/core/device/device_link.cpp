@@ -1,0 +1,138 @@
+#include "core/device/device_link.h"
+
+#include <algorithm>
+
+namespace orvane::device {
+
+namespace {
+
+constexpr int kAttempts = 5;
+constexpr int kFetchesPerAttempt = 5;
+
+uint8_t Low(uint16_t value) { return static_cast<uint8_t>(value & 0xFF); }
+uint8_t High(uint16_t value) { return static_cast<uint8_t>(value >> 8); }
+
+}  // namespace
+
+void DeviceLink::Attach(std::unique_ptr<platform::HidConnection> handle, std::string path,
+                        uint32_t vid, uint32_t pid, int feature_len) {
+  handle_ = std::move(handle);
+  path_ = std::move(path);
+  vid_ = vid;
+  pid_ = pid;
+  feature_len_ = feature_len;
+}
+
+void DeviceLink::Invalidate() {
+  handle_.reset();
+  path_.clear();
+  vid_ = 0;
+  pid_ = 0;
+}
+
+bool DeviceLink::FeatureSet() {
+  if (!handle_) return false;
+  // FeatureLen is 8 for every mouse we open; never hand out more than ReportBuf holds.
+  const auto length = static_cast<size_t>(std::clamp(feature_len_, 0, kFeatureReportLength));
+  return handle_->SetFeature(std::span<const uint8_t>(report_buf_.data(), length));
+}
+
+bool DeviceLink::FeatureGet() {
+  if (!handle_) return false;
+  const auto length = static_cast<size_t>(std::clamp(feature_len_, 0, kFeatureReportLength));
+  const bool ok = handle_->GetFeature(std::span<uint8_t>(report_buf_.data(), length));
+  // A fetch that failed brought no answer. Without this, the request's own
+  // byte 7 (a data byte of CmdWriteNext) could pass for an acknowledgement
+  // from a mouse that has gone.
+  if (!ok) report_buf_[7] = kNoAnswerYet;
+  return ok;
+}
+
+bool DeviceLink::Transact(const ReportBuffer& request, Pacing pacing) {
+  for (int attempt = 0; attempt < kAttempts; ++attempt) {
+    report_buf_ = request;
+    FeatureSet();
+    pacer_.Sleep(pacing.after_send_ms);
+    for (int fetch = 0; fetch < kFetchesPerAttempt; ++fetch) {
+      FeatureGet();
+      if (report_buf_[7] != kNoAnswerYet) break;
+      pacer_.Sleep(pacing.after_empty_reply_ms);
+    }
+    if (report_buf_[7] == kAcknowledged) return true;
+  }
+  return false;
+}
+
+bool DeviceLink::DevCmd(uint8_t command, uint8_t p1, uint8_t p2, uint8_t p3, uint8_t p4) {
+  if (!handle_) return false;
+  return Transact({kReportId, command, p1, p2, p3, p4, 0, 0}, {10, 10});
+}
+
+bool DeviceLink::DevReadNext() {
+  chunk_buf_.fill(0xFF);
+  if (!handle_) return false;
+  if (!Transact({kReportId, CmdReadNext, 0, 0, 0, 0, 0, 0}, {5, 5})) return false;
+  std::copy(report_buf_.begin() + 1, report_buf_.end(), chunk_buf_.begin());
+  pacer_.ProcessMessages();
+  return true;
+}
+
+bool DeviceLink::DevWriteNext(std::span<const uint8_t, kChunkBytes> data) {
+  if (!handle_) return false;
+  return Transact({kReportId, CmdWriteNext, data[0], data[1], data[2], data[3], data[4], data[5]},
+                  {10, 5});
+}
+
+void DeviceLink::ShowBusy() {
+  if (busy_ != nullptr) busy_->ShowBusy();
+  pacer_.ProcessMessages();
+}
+
+bool DeviceLink::DevReadBlock(uint16_t address, uint16_t length, std::span<uint8_t> destination,
+                              bool show, int* unanswered_chunks) {
+  if (unanswered_chunks != nullptr) *unanswered_chunks = 0;
+  if (length > destination.size()) return false;
+  std::fill_n(destination.begin(), length, 0xFF);
+  if (!DevCmd(CmdReadStart, Low(address), High(address), Low(length), High(length))) return false;
+  const int chunks = ChunkCount(length);
+  for (int i = 0; i < chunks; ++i) {
+    if (show) ShowBusy();
+    const bool answered = DevReadNext();
+    if (!answered && unanswered_chunks != nullptr) ++*unanswered_chunks;
+    const int offset = i * kChunkBytes;
+    const int count = std::min(kChunkBytes, length - offset);
+    std::copy_n(chunk_buf_.begin(), count, destination.begin() + offset);
+    pacer_.ProcessMessages();
+  }
+  return true;
+}
+
+bool DeviceLink::DevWriteBlock(uint16_t address, uint16_t length, std::span<const uint8_t> source) {
+  if (length > source.size()) return false;
+  chunk_buf_.fill(0xFF);
+  if (!DevCmd(CmdWriteStart, Low(address), High(address), Low(length), High(length))) return false;
+  const int chunks = ChunkCount(length);
+  for (int i = 0; i < chunks; ++i) {
+    ShowBusy();
+    // The staging bytes are not cleared between chunks: the tail of a short
+    // last chunk carries what the chunk before it held.
+    const int offset = i * kChunkBytes;
+    const int count = std::min(kChunkBytes, length - offset);
+    std::copy_n(source.begin() + offset, count, chunk_buf_.begin());
+    pacer_.ProcessMessages();
+    DevWriteNext(std::span<const uint8_t, kChunkBytes>(chunk_buf_.data(), kChunkBytes));
+  }
+  return true;
+}
+
+void DeviceLink::TakeStatusReply() {
+  mem_ready_ = (report_buf_[2] & kStatusMemReadyBit) != 0;
+  switch (report_buf_[3]) {
+    case kChipCode90: chip_type_ = 0x90; break;
+    case kChipCode99: chip_type_ = 0x99; break;
+    case kChipCode98: chip_type_ = 0x98; break;
+    default: break;  // other codes leave ChipType as it was
+  }
+}
+
+}  // namespace orvane::device

@@ -1,0 +1,51 @@
+#!/usr/bin/env bash
+# The emulator program publishes the mouse; orvanectl, a separate process,
+# finds it, opens it, identifies it, and sees it go when the emulator stops.
+set -euo pipefail
+sim=$1
+ctl=$2
+work=$(mktemp -d)
+export XDG_RUNTIME_DIR=$work/run
+mkdir -m 700 "$XDG_RUNTIME_DIR"
+sim_pid=
+cleanup() {
+  [ -n "$sim_pid" ] && kill "$sim_pid" 2>/dev/null || true
+  rm -rf "$work"
+}
+trap cleanup EXIT
+fail() { echo "FAIL: $*"; echo "--- output:"; cat "$work"/*.out 2>/dev/null || true; exit 1; }
+
+"$sim" --help | grep -q -- '--lose-read-chunks' || fail "--help does not list the options"
+if "$sim" --chip zz 2>"$work/bad.out"; then fail "a bad option was accepted"; fi
+grep -q "bad value 'zz' for --chip" "$work/bad.out" || fail "no reason given for a bad option"
+
+"$sim" >"$work/sim.out" &
+sim_pid=$!
+for _ in $(seq 50); do
+  [ "$(ls "$XDG_RUNTIME_DIR/orvane-mouse" 2>/dev/null | wc -l)" -eq 3 ] && break
+  sleep 0.1
+done
+
+"$ctl" list >"$work/list.out" || fail "orvanectl list found no mouse"
+grep -q 'col02-config.hid  2E71:0D45 version 0104 feature report 8 bytes  <- Orvane Gaming Mouse' \
+  "$work/list.out" || fail "the configuration collection is not listed as the mouse"
+grep -q '1 mouse interface found' "$work/list.out" || fail "wrong mouse count"
+
+"$ctl" watch --ticks 3 >"$work/watch.out" &
+watch_pid=$!
+for _ in $(seq 150); do
+  grep -q 'status:' "$work/watch.out" && break
+  sleep 0.1
+done
+grep -q 'status: signature AA, memory ready, chip code FD (ChipType 98)' "$work/watch.out" ||
+  fail "the mouse was not opened and identified"
+kill -TERM "$sim_pid"
+wait "$sim_pid" || fail "the emulator did not stop cleanly"
+sim_pid=
+grep -q 'mouse unplugged' "$work/sim.out" || fail "the emulator did not report the unplug"
+[ -z "$(ls -A "$XDG_RUNTIME_DIR/orvane-mouse")" ] || fail "sockets left behind"
+wait "$watch_pid" || fail "orvanectl watch failed"
+grep -q 'poll: mouse removed (HID interfaces: 0)' "$work/watch.out" || fail "removal not seen"
+grep -q 'no mouse: Please Connect the USB Device' "$work/watch.out" || fail "no removal message"
+echo "PASS"
+cat "$work/watch.out"
