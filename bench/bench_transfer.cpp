@@ -59,7 +59,8 @@ void Report(const char* name, double ms, double floor_ms) {
 int Measure(DeviceLink& link) {
   if (!link.DevCmd(CmdOpen) || !link.DevCmd(CmdStatus)) return 1;
   std::vector<uint8_t> image(kMemorySize), back(kMemorySize);
-  for (size_t i = 0; i < image.size(); ++i) image[i] = static_cast<uint8_t>(i * 13 + 7);
+  for (size_t i = 0; i < image.size(); ++i)
+    image[i] = static_cast<uint8_t>(i * 13 + 7);
   const double read_ms = MedianMs([&] { return link.DevReadBlock(0, kMemorySize, back, true); });
   const double write_ms = MedianMs([&] {
     return link.DevWriteBlock(0, kMemorySize, image) &&
@@ -90,7 +91,7 @@ int main() {
   uint32_t version = kWantedVersion;
   bool opened = false;
   for (int wait = 0; wait < 100 && !opened; ++wait) {
-    opened = OpenMouse(backend, link, 0x2E71, 0x0D45, version);
+    opened = OpenMouse(backend, link, kMouseVendorId, kMouseProductId, version);
     if (!opened) pacer.Sleep(20);
   }
   const int result = opened ? Measure(link) : 1;

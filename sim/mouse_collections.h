@@ -5,6 +5,7 @@
 #include <string>
 #include <vector>
 
+#include "core/device/hid_discovery.h"
 #include "platform/hid_backend.h"
 #include "sim/mouse_firmware.h"
 
@@ -12,9 +13,9 @@ namespace orvane::sim {
 
 // The USB identity of an emulated mouse.
 struct MouseHardware {
-  uint16_t vendor_id = 0x2E71;
-  uint16_t product_id = 0x0D45;
-  uint16_t version = 0x0104;
+  uint16_t vendor_id = device::kMouseVendorId;
+  uint16_t product_id = device::kMouseProductId;
+  uint16_t version = device::kWantedVersion;
   int config_feature_length = 8;
 };
 

@@ -67,9 +67,7 @@ bool MouseFirmware::Execute(const Reply& request, Reply& reply) {
       session_open_ = true;
       reply[1] = identity_.open_reply;
       return true;
-    case CmdClose:
-      session_open_ = false;
-      return true;
+    case CmdClose: session_open_ = false; return true;
     case CmdStatus: {
       const uint8_t driver_bit = identity_.driver_capable ? kStatusDriverBit : 0;
       reply[1] = identity_.signature;
@@ -77,7 +75,8 @@ bool MouseFirmware::Execute(const Reply& request, Reply& reply) {
         reply[2] = driver_bit;
         reply[3] = identity_.led_type_bits & 0xC0;
       } else {
-        reply[2] = static_cast<uint8_t>((identity_.mem_ready ? kStatusMemReadyBit : 0) | driver_bit);
+        reply[2] =
+            static_cast<uint8_t>((identity_.mem_ready ? kStatusMemReadyBit : 0) | driver_bit);
         reply[3] = identity_.chip_code;
       }
       return true;
@@ -86,15 +85,12 @@ bool MouseFirmware::Execute(const Reply& request, Reply& reply) {
       read_chunk_index_ = 0;
       silent_read_requests_ = 0;
       return StartTransfer(request, read_address_, read_remaining_);
-    case CmdReadNext:
-      return ReadNext(reply);
+    case CmdReadNext: return ReadNext(reply);
     case CmdWriteStart:
       write_changed_memory_ = false;
       return StartTransfer(request, write_address_, write_remaining_);
-    case CmdWriteNext:
-      return WriteNext(request);
-    case CmdSystemReload:
-      return true;
+    case CmdWriteNext: return WriteNext(request);
+    case CmdSystemReload: return true;
     case CmdSetState:
       std::copy(request.begin() + 2, request.begin() + 6, state_.begin());
       return true;
@@ -102,8 +98,7 @@ bool MouseFirmware::Execute(const Reply& request, Reply& reply) {
       reply[1] = static_cast<uint8_t>(identity_.driver_link >> 8);
       reply[2] = static_cast<uint8_t>(identity_.driver_link & 0xFF);
       return true;
-    default:
-      return false;
+    default: return false;
   }
 }
 

@@ -16,13 +16,13 @@ using Memory = std::array<uint8_t, 2048>;
 // What the mouse says about itself; everything here is the firmware's own
 // choice, fixed per emulated mouse.
 struct FirmwareIdentity {
-  uint8_t open_reply = 0xA6;     // CmdOpen reply byte 1
-  uint8_t signature = 0xAA;      // CmdStatus reply byte 1
-  bool mem_ready = true;         // CmdStatus reply byte 2 bit 2
-  uint8_t chip_code = 0xFD;      // CmdStatus reply byte 3
-  bool driver_capable = true;    // byte 2 bit 5 in both status replies
-  uint8_t led_type_bits = 0xC0;  // driver status reply byte 3 bits 6..7
-  uint16_t driver_link = 0x1A2B; // CmdDriverLink reply
+  uint8_t open_reply = 0xA6;      // CmdOpen reply byte 1
+  uint8_t signature = 0xAA;       // CmdStatus reply byte 1
+  bool mem_ready = true;          // CmdStatus reply byte 2 bit 2
+  uint8_t chip_code = 0xFD;       // CmdStatus reply byte 3
+  bool driver_capable = true;     // byte 2 bit 5 in both status replies
+  uint8_t led_type_bits = 0xC0;   // driver status reply byte 3 bits 6..7
+  uint16_t driver_link = 0x1A2B;  // CmdDriverLink reply
 };
 
 // The mouse's controller as seen through its 8-byte feature report with id 4:

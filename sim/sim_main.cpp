@@ -9,8 +9,8 @@
 #include "core/util/atomic_file.h"
 #include "platform/virtual_hid_wire.h"
 #include "sim/default_memory.h"
-#include "sim/socket_publisher.h"
 #include "sim/sim_options.h"
+#include "sim/socket_publisher.h"
 
 namespace {
 
@@ -71,7 +71,8 @@ int main(int argc, char** argv) {
   std::signal(SIGTERM, OnStopSignal);
 
   std::printf("orvane-mouse-sim: mouse plugged in; interfaces:\n");
-  for (const auto& path : publisher.SocketPaths()) std::printf("  %s\n", path.c_str());
+  for (const auto& path : publisher.SocketPaths())
+    std::printf("  %s\n", path.c_str());
   std::fflush(stdout);
   publisher.Serve();
   g_publisher = nullptr;

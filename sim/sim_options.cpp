@@ -27,11 +27,16 @@ std::optional<unsigned long> ParseNumber(const std::string& text, int base, unsi
 
 std::optional<uint8_t> ParseCommand(const std::string& text) {
   static const std::map<std::string, uint8_t> kNames = {
-      {"open", CmdOpen},           {"close", CmdClose},
-      {"status", CmdStatus},       {"read-start", CmdReadStart},
-      {"read-next", CmdReadNext},  {"write-start", CmdWriteStart},
-      {"write-next", CmdWriteNext}, {"reload", CmdSystemReload},
-      {"set-state", CmdSetState},  {"driver-link", CmdDriverLink},
+      {"open", CmdOpen},
+      {"close", CmdClose},
+      {"status", CmdStatus},
+      {"read-start", CmdReadStart},
+      {"read-next", CmdReadNext},
+      {"write-start", CmdWriteStart},
+      {"write-next", CmdWriteNext},
+      {"reload", CmdSystemReload},
+      {"set-state", CmdSetState},
+      {"driver-link", CmdDriverLink},
   };
   if (const auto named = kNames.find(text); named != kNames.end()) return named->second;
   if (const auto code = ParseNumber(text, 16, 0xFF)) return static_cast<uint8_t>(*code);

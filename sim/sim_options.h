@@ -20,8 +20,7 @@ struct SimOptions {
 
 // Parses the emulator's command line (without the program name). On a bad
 // option returns nothing and says why in `error`.
-std::optional<SimOptions> ParseSimOptions(const std::vector<std::string>& args,
-                                          std::string& error);
+std::optional<SimOptions> ParseSimOptions(const std::vector<std::string>& args, std::string& error);
 
 std::string SimUsage();
 

@@ -39,8 +39,8 @@ bool SocketPublisher::Publish(std::string& error) {
     return false;
   }
   for (const Collection& collection : MouseCollections(hardware_)) {
-    const std::string path = folder_ + "/" + device_name_ + "-" + collection.name +
-                             wire::kSocketSuffix;
+    const std::string path =
+        folder_ + "/" + device_name_ + "-" + collection.name + wire::kSocketSuffix;
     if (platform::UnixSocket::Connect(path, 200).Valid()) {
       error = "another emulator already publishes " + path;
       Unpublish();
@@ -60,7 +60,8 @@ bool SocketPublisher::Publish(std::string& error) {
 
 std::vector<std::string> SocketPublisher::SocketPaths() const {
   std::vector<std::string> paths;
-  for (const Listener& listener : listeners_) paths.push_back(listener.path);
+  for (const Listener& listener : listeners_)
+    paths.push_back(listener.path);
   return paths;
 }
 
@@ -72,8 +73,10 @@ void SocketPublisher::Stop() {
 void SocketPublisher::Serve() {
   while (!firmware_->Unplugged()) {
     std::vector<pollfd> fds{{stop_pipe_[0], POLLIN, 0}};
-    for (const Listener& listener : listeners_) fds.push_back({listener.socket.Fd(), POLLIN, 0});
-    for (const Client& client : clients_) fds.push_back({client.socket.Fd(), POLLIN, 0});
+    for (const Listener& listener : listeners_)
+      fds.push_back({listener.socket.Fd(), POLLIN, 0});
+    for (const Client& client : clients_)
+      fds.push_back({client.socket.Fd(), POLLIN, 0});
     if (poll(fds.data(), fds.size(), -1) < 0) {
       if (errno == EINTR) continue;
       break;
@@ -127,7 +130,8 @@ std::vector<uint8_t> SocketPublisher::AnswerRequest(const Collection& collection
 
 void SocketPublisher::Unpublish() {
   clients_.clear();
-  for (const Listener& listener : listeners_) unlink(listener.path.c_str());
+  for (const Listener& listener : listeners_)
+    unlink(listener.path.c_str());
   listeners_.clear();
 }
 

@@ -14,7 +14,7 @@ constexpr int kDevTimerMs = 2500;
 constexpr int kStopCheckMs = 100;
 
 bool IsMouseInterface(const platform::HidAttributes& attributes, int feature_length) {
-  return attributes.vendor_id == 0x2E71 && attributes.product_id == 0x0D45 &&
+  return attributes.vendor_id == kMouseVendorId && attributes.product_id == kMouseProductId &&
          attributes.version == kWantedVersion && feature_length == kFeatureReportLength;
 }
 
@@ -75,8 +75,8 @@ int ListInterfaces(platform::HidBackend& backend, std::FILE* out) {
     const bool mouse = IsMouseInterface(*attributes, feature_length);
     mice += mouse;
     std::fprintf(out, "%s  %04X:%04X version %04X feature report %d bytes%s\n", path.c_str(),
-                 attributes->vendor_id, attributes->product_id, attributes->version,
-                 feature_length, mouse ? "  <- Orvane Gaming Mouse" : "");
+                 attributes->vendor_id, attributes->product_id, attributes->version, feature_length,
+                 mouse ? "  <- Orvane Gaming Mouse" : "");
   }
   std::fprintf(out, "%d mouse interface%s found\n", mice, mice == 1 ? "" : "s");
   return mice > 0 ? 0 : 1;

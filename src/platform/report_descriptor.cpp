@@ -26,7 +26,8 @@ constexpr uint8_t kLongItemPrefix = 0xFE;
 
 uint32_t ReadItemData(std::span<const uint8_t> data) {
   uint32_t value = 0;
-  for (size_t i = 0; i < data.size(); ++i) value |= static_cast<uint32_t>(data[i]) << (8 * i);
+  for (size_t i = 0; i < data.size(); ++i)
+    value |= static_cast<uint32_t>(data[i]) << (8 * i);
   return value;
 }
 
@@ -69,12 +70,14 @@ int FeatureReportLengthFromDescriptor(std::span<const uint8_t> descriptor) {
     if (type == kItemTypeGlobal) {
       ApplyGlobal(tag, value, state, stack);
     } else if (type == kItemTypeMain && tag == kTagFeature) {
-      feature_bits[state.report_id] += static_cast<uint64_t>(state.report_size) * state.report_count;
+      feature_bits[state.report_id] +=
+          static_cast<uint64_t>(state.report_size) * state.report_count;
     }
     pos += 1 + size;
   }
   uint64_t longest = 0;
-  for (const auto& [id, bits] : feature_bits) longest = std::max(longest, bits);
+  for (const auto& [id, bits] : feature_bits)
+    longest = std::max(longest, bits);
   if (longest == 0) return 0;
   return static_cast<int>(std::min<uint64_t>((longest + 7) / 8 + 1, 65535));
 }

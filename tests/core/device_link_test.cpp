@@ -15,7 +15,8 @@ using testing::EmulatedMouse;
 
 std::vector<uint8_t> Pattern(size_t size, uint8_t seed) {
   std::vector<uint8_t> bytes(size);
-  for (size_t i = 0; i < size; ++i) bytes[i] = static_cast<uint8_t>(seed + i * 7);
+  for (size_t i = 0; i < size; ++i)
+    bytes[i] = static_cast<uint8_t>(seed + i * 7);
   return bytes;
 }
 
@@ -84,21 +85,25 @@ TEST(DeviceLink, RetriesAndPausesOfOneCommand) {
       {"answered at once", [](auto&) {}, status, CmdStatus, true, 10, 1},
       {"two empty replies first", [](auto& f) { f.empty_replies_before_answer = 2; }, status,
        CmdStatus, true, 30, 1},
-      {"five empty replies every time", [](auto& f) { f.empty_replies_before_answer = 5; },
-       status, CmdStatus, false, 300, 5},
-      {"never answered: the 300 ms worst case", never(CmdStatus), status, CmdStatus, false, 300,
-       5},
-      {"ignored twice, then answered",
-       [](auto& f) { f.no_answer[CmdStatus].times = 2; }, status, CmdStatus, true, 130, 3},
+      {"five empty replies every time", [](auto& f) { f.empty_replies_before_answer = 5; }, status,
+       CmdStatus, false, 300, 5},
+      {"never answered: the 300 ms worst case", never(CmdStatus), status, CmdStatus, false, 300, 5},
+      {"ignored twice, then answered", [](auto& f) { f.no_answer[CmdStatus].times = 2; }, status,
+       CmdStatus, true, 130, 3},
       {"refused once: sent again at once",
-       [](auto& f) { f.refuse[CmdStatus] = {0x55, {1}}; }, status, CmdStatus, true, 20, 2},
-      {"refused always", [](auto& f) { f.refuse[CmdStatus] = {0x01, {-1}}; }, status, CmdStatus,
-       false, 50, 5},
+       [](auto& f) {
+         f.refuse[CmdStatus] = {0x55, {1}};
+       },
+       status, CmdStatus, true, 20, 2},
+      {"refused always",
+       [](auto& f) {
+         f.refuse[CmdStatus] = {0x01, {-1}};
+       },
+       status, CmdStatus, false, 50, 5},
       {"read chunk answered", [](auto&) {}, read_next, CmdReadNext, true, 5, 1},
       {"read chunk never answered", never(CmdReadNext), read_next, CmdReadNext, false, 150, 5},
       {"write chunk answered", [](auto&) {}, write_next, CmdWriteNext, true, 10, 1},
-      {"write chunk never answered", never(CmdWriteNext), write_next, CmdWriteNext, false, 175,
-       5},
+      {"write chunk never answered", never(CmdWriteNext), write_next, CmdWriteNext, false, 175, 5},
   };
   for (const Case& c : cases) {
     EmulatedMouse mouse;
@@ -140,8 +145,7 @@ TEST(DeviceLink, UnacknowledgedBlockStartsFail) {
   EXPECT_EQ(bytes, std::vector<uint8_t>(8, 0xFF));
   EXPECT_EQ(unanswered, 0);
   EXPECT_FALSE(mouse.link.DevWriteBlock(0, 8, bytes));
-  EXPECT_EQ(mouse.firmware->RequestsOf(CmdReadNext) + mouse.firmware->RequestsOf(CmdWriteNext),
-            0u);
+  EXPECT_EQ(mouse.firmware->RequestsOf(CmdReadNext) + mouse.firmware->RequestsOf(CmdWriteNext), 0u);
 }
 
 // A short last chunk goes out with the previous chunk's bytes in its unused
@@ -152,15 +156,14 @@ TEST(DeviceLink, ShortLastWriteChunkCarriesTheStagingTail) {
     std::array<uint8_t, 6> last_chunk;
   };
   const std::vector<uint8_t> source = {10, 11, 12, 13, 14, 15, 16, 17};
-  for (const Case& c : {Case{8, {16, 17, 12, 13, 14, 15}},
-                        Case{2, {10, 11, 0xFF, 0xFF, 0xFF, 0xFF}},
-                        Case{6, {10, 11, 12, 13, 14, 15}}}) {
+  for (const Case& c :
+       {Case{8, {16, 17, 12, 13, 14, 15}}, Case{2, {10, 11, 0xFF, 0xFF, 0xFF, 0xFF}},
+        Case{6, {10, 11, 12, 13, 14, 15}}}) {
     EmulatedMouse mouse;
     ASSERT_TRUE(mouse.link.DevWriteBlock(0x200, c.length, source));
     const auto& sent = mouse.firmware->LastRequest();
     EXPECT_EQ(sent[1], CmdWriteNext);
-    EXPECT_TRUE(std::equal(c.last_chunk.begin(), c.last_chunk.end(), sent.begin() + 2))
-        << c.length;
+    EXPECT_TRUE(std::equal(c.last_chunk.begin(), c.last_chunk.end(), sent.begin() + 2)) << c.length;
     for (int i = 0; i < 8; ++i) {
       const uint8_t expected = i < c.length ? source[i] : 0;
       EXPECT_EQ(mouse.firmware->memory()[0x200 + i], expected) << c.length << " byte " << i;

@@ -120,8 +120,7 @@ TEST(DevicePoll, UnstableCountsChangeNothing) {
       {"all unstable", {3, 1, 3, 1, 3, 1, 3, 1, 3, 1}, PollOutcome::kNoChange, 0},
       {"one stable pass", {3, 3, 3, 1, 3, 1, 3, 1, 3, 1}, PollOutcome::kNoChange, 0},
       {"two stable passes", {3, 3, 3, 1, 3, 3, 3, 1, 3, 1}, PollOutcome::kMouseOpened, 3},
-      {"last pass decides the count", {1, 1, 1, 1, 1, 1, 1, 1, 3, 1}, PollOutcome::kMouseOpened,
-       3},
+      {"last pass decides the count", {1, 1, 1, 1, 1, 1, 1, 1, 3, 1}, PollOutcome::kMouseOpened, 3},
   };
   for (const Case& c : cases) {
     sim::SimHidBus bus;

@@ -40,8 +40,8 @@ TEST(HidDiscovery, OpensOnlyTheMatchingConfigurationCollection) {
     platform::VirtualPacer pacer;
     sim::SimHidBus bus;
     bus.PlugDevice("keyboard", kKeyboard, 8);
-    const std::string config = bus.PlugMouse("mouse", std::make_shared<sim::MouseFirmware>(),
-                                             c.hardware);
+    const std::string config =
+        bus.PlugMouse("mouse", std::make_shared<sim::MouseFirmware>(), c.hardware);
     DeviceLink link(pacer);
     uint32_t version = kWantedVersion;
     EXPECT_EQ(OpenMouse(bus, link, 0x2E71, 0x0D45, version), c.opened) << c.name;

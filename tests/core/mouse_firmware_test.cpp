@@ -61,7 +61,7 @@ TEST(MouseFirmware, RefusesTransfersOutsideItsMemoryAndUnknownCommands) {
   EXPECT_FALSE(mouse.link.DevCmd(CmdReadStart, 0xFF, 0x07, 2, 0));  // 0x7FF + 2
   EXPECT_FALSE(mouse.link.DevCmd(CmdWriteStart, 0, 0, 0, 0));       // empty block
   EXPECT_FALSE(mouse.link.DevCmd(0x42));
-  EXPECT_FALSE(mouse.link.DevReadNext());  // no read started
+  EXPECT_FALSE(mouse.link.DevReadNext());                    // no read started
   EXPECT_TRUE(mouse.link.DevCmd(CmdReadStart, 0, 0, 0, 8));  // the whole 2048 bytes
 }
 

@@ -29,12 +29,40 @@ TEST(SimOptions, DefaultsAreAWellBehavedMouse) {
 }
 
 TEST(SimOptions, ParsesEveryOption) {
-  const auto options =
-      Parse({"--memory", "/tmp/m.bin", "--chip", "35", "--sticky", "0xD0=0x00", "--sticky",
-             "100=7", "--lose-read-chunks", "50", "--no-ack", "write-start", "--no-ack", "81",
-             "--mem-not-ready", "--signature", "0x55", "--link", "1A2B", "--open-reply", "A5",
-             "--refuse", "status=01", "--empty-replies", "3", "--unplug-after", "40",
-             "--version", "0103", "--no-driver", "--led-type", "80", "--name", "left"});
+  const auto options = Parse({"--memory",
+                              "/tmp/m.bin",
+                              "--chip",
+                              "35",
+                              "--sticky",
+                              "0xD0=0x00",
+                              "--sticky",
+                              "100=7",
+                              "--lose-read-chunks",
+                              "50",
+                              "--no-ack",
+                              "write-start",
+                              "--no-ack",
+                              "81",
+                              "--mem-not-ready",
+                              "--signature",
+                              "0x55",
+                              "--link",
+                              "1A2B",
+                              "--open-reply",
+                              "A5",
+                              "--refuse",
+                              "status=01",
+                              "--empty-replies",
+                              "3",
+                              "--unplug-after",
+                              "40",
+                              "--version",
+                              "0103",
+                              "--no-driver",
+                              "--led-type",
+                              "80",
+                              "--name",
+                              "left"});
   ASSERT_TRUE(options);
   EXPECT_EQ(options->memory_file, "/tmp/m.bin");
   EXPECT_EQ(options->identity.chip_code, 0x35);

@@ -89,7 +89,8 @@ TEST_F(VirtualHidTest, PublishedMouseIsFoundOpenedAndAnswers) {
   EXPECT_EQ(link.ChipType(), 0x98);
 
   std::vector<uint8_t> image(40);
-  for (size_t i = 0; i < image.size(); ++i) image[i] = static_cast<uint8_t>(i * 3);
+  for (size_t i = 0; i < image.size(); ++i)
+    image[i] = static_cast<uint8_t>(i * 3);
   ASSERT_TRUE(link.DevWriteBlock(0x7D0, 40, image));
   std::vector<uint8_t> back(40);
   ASSERT_TRUE(link.DevReadBlock(0x7D0, 40, back, false));
@@ -137,7 +138,8 @@ TEST_F(VirtualHidTest, AMouseThatUnplugsItselfTakesItsSocketsAway) {
   ASSERT_TRUE(OpenMouse(backend, link, 0x2E71, 0x0D45, version));
   EXPECT_TRUE(link.DevCmd(CmdOpen));
   EXPECT_FALSE(link.DevCmd(CmdClose));
-  for (int wait = 0; wait < 100 && !backend.Enumerate().empty(); ++wait) pacer.Sleep(10);
+  for (int wait = 0; wait < 100 && !backend.Enumerate().empty(); ++wait)
+    pacer.Sleep(10);
   EXPECT_TRUE(backend.Enumerate().empty());
 }
 

@@ -4,6 +4,7 @@
 #include <cstdint>
 
 #include "core/device/device_link.h"
+#include "core/device/hid_discovery.h"
 #include "platform/hid_backend.h"
 #include "platform/pacer.h"
 
@@ -66,7 +67,7 @@ class DevicePoll {
   DeviceLink& link_;
   platform::Pacer& pacer_;
   PollListener& listener_;
-  std::array<DeviceTableEntry, 2> dev_table_{{{0x2E71, 0x0D45}, {0, 0}}};
+  std::array<DeviceTableEntry, 2> dev_table_{{{kMouseVendorId, kMouseProductId}, {0, 0}}};
   int hid_count_ = 0;
   bool poll_busy_ = false;
 };

@@ -7,8 +7,10 @@
 
 namespace orvane::device {
 
-// The mouse's configuration collection is the one with 8-byte feature reports
-// and this version number.
+// The Orvane Gaming Mouse. Its configuration collection is the one with
+// 8-byte feature reports and this version number.
+constexpr uint32_t kMouseVendorId = 0x2E71;
+constexpr uint32_t kMouseProductId = 0x0D45;
 constexpr uint32_t kWantedVersion = 0x0104;
 
 // Present interfaces whose path can be opened; each is closed again at once.
