@@ -1,8 +1,10 @@
 #include "sim/default_memory.h"
 
+#include "core/config/default_images.h"
+
 namespace orvane::sim {
 
-// Zeros until the project's default configuration image exists.
-Memory DefaultMemory() { return Memory{}; }
+// A fresh mouse holds the factory configuration: default image 1.
+Memory DefaultMemory() { return config::DefaultImage(1); }
 
 }  // namespace orvane::sim

@@ -1,0 +1,81 @@
+#pragma once
+
+#include <cstdint>
+#include <string>
+
+#include "core/config/data_buf.h"
+#include "core/device/device_link.h"
+#include "core/device/session_outcome.h"
+#include "core/device/session_ui.h"
+#include "platform/pacer.h"
+
+namespace orvane::device {
+
+struct SessionSettings {
+  uint8_t expected_maker_id = 255;
+  uint8_t expected_product_id = 255;
+  uint8_t reserve_maker_id = 0;
+  uint8_t reserve_product_id = 0;
+  std::string macro_path;  // folder of the files read by fixed name; empty: exe_dir
+  std::string exe_dir;     // the program's folder, with a trailing separator
+};
+
+// The read and write sessions over the opened mouse, and the operations
+// built on them. Each returns its outcome after showing, through the UI, what
+// the user is to see.
+class DeviceSessions {
+ public:
+  DeviceSessions(DeviceLink& link, config::Configuration& config, SessionUi& ui,
+                 platform::Pacer& pacer, SessionSettings settings);
+
+  // The no-device state's data: default image 1, distributed.
+  void InitNoDevice();
+
+  // Reading.
+  SessionOutcome ReadDevInfo();
+  SessionOutcome Btn_Read_0Click();
+
+  // Writing.
+  SessionOutcome Btn_Apply_0Click();
+  SessionOutcome Btn_Confirm_0Click();
+  SessionOutcome DownloadParameter();
+  SessionOutcome WriteImageVerified();
+  SessionOutcome MemoToDataBuf_OnClick();
+  SessionOutcome TLDefaultParameter(const std::string& file_name);
+  // Btn_Confirm1_1Click .. Btn_Confirm3_1Click: stored configuration 1..3.
+  SessionOutcome LoadStoredConfiguration(int n);
+  SessionOutcome Btn_DefaultClick();
+
+  // Profile files. `chosen` is the name from the save dialog.
+  SessionOutcome SaveProfile(const std::string& chosen);
+  SessionOutcome LoadProfile(const std::string& path);
+
+  // True once DataBuf holds this mouse's configuration (or one the user
+  // loaded on purpose) rather than the no-device default.
+  bool HoldsMouseImage() const { return holds_mouse_image_; }
+  int LastWriteRepairPasses() const { return last_repair_passes_; }
+  const SessionSettings& settings() const { return settings_; }
+
+ private:
+  enum class Opened { kYes, kNo };
+  // CmdOpen, then CmdStatus with its signature; MemReady and ChipType taken.
+  Opened OpenSession();
+  void CloseSession();
+  SessionOutcome Btn_Read();
+  SessionOutcome ReadFailed();
+  SessionOutcome WriteInSession(bool needs_chip_98);
+  SessionOutcome RepairPasses(config::Image& read_back);
+  bool ReadBack(config::Image& read_back);
+  std::string FixedFilePath(const std::string& file_name) const;
+  void WaitWithMessages();
+
+  DeviceLink& link_;
+  config::Configuration& config_;
+  SessionUi& ui_;
+  platform::Pacer& pacer_;
+  SessionSettings settings_;
+  bool holds_mouse_image_ = false;
+  int last_repair_passes_ = 0;
+};
+
+}  // namespace orvane::device
