@@ -69,6 +69,7 @@ int main(int argc, char** argv) {
   g_publisher = &publisher;
   std::signal(SIGINT, OnStopSignal);
   std::signal(SIGTERM, OnStopSignal);
+  std::signal(SIGHUP, OnStopSignal);  // a closed terminal unplugs too, leaving no stale sockets
 
   std::printf("orvane-mouse-sim: mouse plugged in; interfaces:\n");
   for (const auto& path : publisher.SocketPaths())

@@ -1,11 +1,15 @@
 // orvanectl: the mouse from the command line, for scripts, backups and support.
+#include <unistd.h>
+
 #include <atomic>
 #include <csignal>
 #include <cstdio>
 #include <cstdlib>
 #include <string>
+#include <vector>
 
 #include "cli/device_commands.h"
+#include "cli/mouse_commands.h"
 #include "platform/composite_hid_backend.h"
 #include "platform/real_pacer.h"
 
@@ -19,30 +23,66 @@ int Usage(std::FILE* out) {
   std::fputs(
       "Usage: orvanectl COMMAND\n"
       "  list                 the HID interfaces found, and which is the mouse\n"
-      "  watch [--ticks N]    follow the mouse coming and going as the program does\n",
+      "  info                 the mouse's identity, chip and identifiers\n"
+      "  read FILE            the mouse's 2048-byte memory into FILE\n"
+      "  write FILE           FILE (a 2048-byte image) into the mouse, verified\n"
+      "  load N               stored configuration N (1..3) into the mouse, verified\n"
+      "  dump [--json]        the mouse's configuration, decoded\n"
+      "  watch [--ticks N]    follow the mouse coming and going as the program does\n"
+      "Exits with 0 on success and 1 on any failure; writes only with write and load.\n",
       out);
   return out == stdout ? 0 : 2;
+}
+
+std::string ProgramFolder() {
+  std::vector<char> path(4096);
+  const ssize_t length = readlink("/proc/self/exe", path.data(), path.size() - 1);
+  if (length <= 0) return "./";
+  std::string text(path.data(), static_cast<size_t>(length));
+  return text.substr(0, text.find_last_of('/') + 1);
+}
+
+int PositiveNumber(const char* text) {
+  char* end = nullptr;
+  const long value = std::strtol(text, &end, 10);
+  return *end == '\0' && value > 0 && value < 1'000'000 ? static_cast<int>(value) : 0;
+}
+
+int Watch(orvane::cli::CommandContext& context, const std::vector<std::string>& args) {
+  int ticks = 0;
+  if (args.size() == 2 && args[0] == "--ticks") {
+    ticks = PositiveNumber(args[1].c_str());
+    if (ticks == 0) return Usage(stderr);
+  } else if (!args.empty()) {
+    return Usage(stderr);
+  }
+  std::signal(SIGINT, OnStopSignal);
+  std::signal(SIGTERM, OnStopSignal);
+  return orvane::cli::WatchDevice(context.backend, context.pacer, ticks, g_stop, context.out);
 }
 
 }  // namespace
 
 int main(int argc, char** argv) {
+  using namespace orvane::cli;
   const std::string command = argc > 1 ? argv[1] : "";
-  auto backend = orvane::platform::MakeSystemHidBackend();
-  if (command == "list" && argc == 2) return orvane::cli::ListInterfaces(*backend, stdout);
-  if (command == "watch") {
-    int ticks = 0;
-    if (argc == 4 && std::string(argv[2]) == "--ticks") {
-      ticks = std::atoi(argv[3]);
-      if (ticks <= 0) return Usage(stderr);
-    } else if (argc != 2) {
-      return Usage(stderr);
-    }
-    std::signal(SIGINT, OnStopSignal);
-    std::signal(SIGTERM, OnStopSignal);
-    orvane::platform::RealPacer pacer;
-    return orvane::cli::WatchDevice(*backend, pacer, ticks, g_stop, stdout);
-  }
+  const std::vector<std::string> args(argv + std::min(argc, 2), argv + argc);
   if (command == "--help" || command == "help") return Usage(stdout);
+  auto backend = orvane::platform::MakeSystemHidBackend();
+  orvane::platform::RealPacer pacer;
+  CommandContext context{*backend, pacer, stdout, stderr, ProgramFolder()};
+  if (command == "list" && args.empty()) return ListInterfaces(*backend, stdout);
+  if (command == "info" && args.empty()) return InfoCommand(context);
+  if (command == "read" && args.size() == 1) return ReadCommand(context, args[0]);
+  if (command == "write" && args.size() == 1) return WriteCommand(context, args[0]);
+  if (command == "load" && args.size() == 1) {
+    const int n = PositiveNumber(args[0].c_str());
+    if (n < 1 || n > 3) return Usage(stderr);
+    return LoadCommand(context, n);
+  }
+  if (command == "dump" && (args.empty() || (args.size() == 1 && args[0] == "--json"))) {
+    return DumpCommand(context, !args.empty());
+  }
+  if (command == "watch") return Watch(context, args);
   return Usage(stderr);
 }

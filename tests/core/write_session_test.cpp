@@ -1,0 +1,189 @@
+#include <gtest/gtest.h>
+
+#include <filesystem>
+#include <fstream>
+
+#include "core/config/section_checks.h"
+#include "core/device/profile_files.h"
+#include "core/session_fixture.h"
+
+namespace orvane::device {
+namespace {
+
+namespace fs = std::filesystem;
+using testing::SessionFixture;
+
+void WriteFile(const fs::path& path, const config::Image& image, size_t size = 2048) {
+  std::ofstream(path, std::ios::binary).write(reinterpret_cast<const char*>(image.data()), size);
+}
+
+config::Image ReadFile(const fs::path& path) {
+  config::Image image{};
+  std::ifstream(path, std::ios::binary).read(reinterpret_cast<char*>(image.data()), 2048);
+  return image;
+}
+
+// A read, then an edit of level 2's DPI on the pages.
+struct EditedMouse : SessionFixture {
+  EditedMouse() {
+    EXPECT_EQ(sessions.ReadDevInfo(), SessionOutcome::kDone);
+    config.data.ParameterA[7] = 9;  // level 2: 4800 DPI
+    writes_before = Requests(CmdWriteStart);
+    reads_before = Requests(CmdReadStart);
+  }
+  uint64_t writes_before = 0;
+  uint64_t reads_before = 0;
+};
+
+TEST(WriteSession, ACleanWriteIsOneWriteAndOneReadBack) {
+  EditedMouse f;
+  EXPECT_EQ(f.sessions.Btn_Apply_0Click(), SessionOutcome::kDone);
+  EXPECT_EQ(f.Requests(CmdWriteStart) - f.writes_before, 1u);
+  EXPECT_EQ(f.Requests(CmdReadStart) - f.reads_before, 1u);
+  EXPECT_EQ(f.mouse.firmware->memory()[7], 9);
+  EXPECT_TRUE(config::ChecksumMatches(
+      std::span<const uint8_t>(f.mouse.firmware->memory().data(), 48)));
+  EXPECT_TRUE(f.ui.messages.empty());
+  EXPECT_TRUE(f.ui.Restored());
+  EXPECT_EQ(f.sessions.LastWriteRepairPasses(), 0);
+}
+
+TEST(WriteSession, AByteThatNeverSticksGetsThreeRepairPassesThenFail) {
+  EditedMouse f;
+  f.mouse.firmware->faults().sticky[0xD0] = 0x00;  // fire macro 1's red stays 0
+  EXPECT_EQ(f.sessions.Btn_Apply_0Click(), SessionOutcome::kBytesDidNotStick);
+  EXPECT_EQ(f.sessions.LastWriteRepairPasses(), 3);
+  EXPECT_EQ(f.Requests(CmdWriteStart) - f.writes_before, 1u + 3u);  // whole image, then 1 byte x3
+  EXPECT_EQ(f.Requests(CmdReadStart) - f.reads_before, 1u + 3u);
+  EXPECT_EQ(f.ui.messages, std::vector<Message>{Message::kStr109});
+  EXPECT_TRUE(f.ui.Restored());
+  EXPECT_EQ(f.config.data.ParameterA[7], 9) << "the edits stay";
+}
+
+// Failures inside a verified write are failures, never silent success.
+TEST(WriteSession, AnIncompleteWriteIsAFailure) {
+  struct Case {
+    const char* name;
+    int64_t at_ms;  // when the fault starts, in virtual time after Apply
+    uint8_t command;
+  };
+  // The whole write takes about 3.5 s, the read-back another 1.7 s.
+  for (const Case& c : {Case{"write start", 0, CmdWriteStart},
+                        Case{"read-back start", 0, CmdReadStart},
+                        Case{"repair write start", 4000, CmdWriteStart}}) {
+    EditedMouse f;
+    f.mouse.firmware->faults().sticky[0xD0] = 0x00;
+    const int64_t start = f.mouse.pacer.NowMs();
+    f.mouse.pacer.At(start + c.at_ms, [&f, command = c.command] {
+      f.mouse.firmware->faults().no_answer[command].times = -1;
+    });
+    EXPECT_EQ(f.sessions.Btn_Apply_0Click(), SessionOutcome::kWriteFailed) << c.name;
+    EXPECT_EQ(f.ui.messages, std::vector<Message>{Message::kStr109}) << c.name;
+    EXPECT_TRUE(f.ui.Restored()) << c.name;
+  }
+}
+
+TEST(WriteSession, NothingIsWrittenWithoutAMouseOrItsMemory) {
+  EditedMouse f;
+  f.mouse.firmware->identity().mem_ready = false;
+  EXPECT_EQ(f.sessions.Btn_Apply_0Click(), SessionOutcome::kNotWritten);
+  EXPECT_EQ(f.Requests(CmdWriteStart), f.writes_before);
+  EXPECT_TRUE(f.ui.messages.empty());
+  f.mouse.link.Invalidate();
+  EXPECT_EQ(f.sessions.Btn_Confirm_0Click(), SessionOutcome::kNoDevice);
+  EXPECT_EQ(f.ui.messages, std::vector<Message>{Message::kStr020});
+}
+
+// Stored configurations: the file from the program's folder, or default
+// image 1 when it is missing; written only to a 0x98 chip.
+TEST(StoredConfiguration, LoadsTheFileOrDefaultImageOne) {
+  SessionFixture f;
+  config::Image stored = config::DefaultImage(1);
+  stored[8] = 7;  // level 3: 3200 DPI
+  config::SealSection(std::span<uint8_t>(stored.data(), 48));
+  WriteFile(f.folder / "TesselData_Cfg1.bin", stored);
+  EXPECT_EQ(f.sessions.LoadStoredConfiguration(1), SessionOutcome::kDone);
+  EXPECT_EQ(f.mouse.firmware->memory(), stored);
+  EXPECT_EQ(f.sessions.LoadStoredConfiguration(2), SessionOutcome::kDone);  // no file
+  EXPECT_EQ(f.mouse.firmware->memory(), config::DefaultImage(1));
+  EXPECT_EQ(f.sessions.Btn_DefaultClick(), SessionOutcome::kDone);
+  EXPECT_EQ(f.mouse.firmware->memory(), stored);
+  EXPECT_TRUE(f.ui.Restored());
+}
+
+TEST(StoredConfiguration, OtherChipsShowTheConfigurationButOnlyApplyWrites) {
+  for (const uint8_t chip_code : {0x35, 0x75}) {
+    SessionFixture f;
+    f.mouse.firmware->identity().chip_code = chip_code;
+    ASSERT_EQ(f.sessions.ReadDevInfo(), SessionOutcome::kDone);
+    const int shows = f.ui.shows;
+    EXPECT_EQ(f.sessions.LoadStoredConfiguration(3), SessionOutcome::kNotWritten);
+    EXPECT_EQ(f.ui.shows, shows + 1);
+    EXPECT_EQ(f.config.DevImage, config::DefaultImage(1));
+    EXPECT_EQ(f.mouse.firmware->memory(), SessionFixture::MouseImage());
+    EXPECT_EQ(f.sessions.Btn_Apply_0Click(), SessionOutcome::kDone);
+    EXPECT_EQ(f.mouse.firmware->memory(), config::DefaultImage(1));
+  }
+}
+
+TEST(ProfileFiles, AppendsBinOnlyWhenMissing) {
+  EXPECT_EQ(ProfileFileName("/home/u/fps"), "/home/u/fps.bin");
+  EXPECT_EQ(ProfileFileName("/home/u/fps.bin"), "/home/u/fps.bin");
+  EXPECT_EQ(ProfileFileName("/home/u/fps.BIN"), "/home/u/fps.BIN.bin");
+  EXPECT_EQ(ProfileFileName("a.bin.txt"), "a.bin.txt.bin");
+}
+
+TEST(ProfileFiles, SaveAndLoadRoundTrip) {
+  SessionFixture f;
+  ASSERT_EQ(f.sessions.SaveProfile((f.folder / "fps").string()), SessionOutcome::kDone);
+  EXPECT_EQ(ReadFile(f.folder / "fps.bin"), SessionFixture::MouseImage());
+  EXPECT_EQ(fs::file_size(f.folder / "fps.bin"), 2048u);
+
+  f.mouse.firmware->memory() = config::DefaultImage(1);
+  ASSERT_EQ(f.sessions.LoadProfile((f.folder / "fps.bin").string()), SessionOutcome::kDone);
+  EXPECT_EQ(f.mouse.firmware->memory(), SessionFixture::MouseImage());
+  EXPECT_EQ(f.config.data.ParameterA[6], 4);
+}
+
+TEST(ProfileFiles, ABadProfileChecksumShowsAndWritesTheBuiltInProfile) {
+  SessionFixture f;
+  config::Image damaged = SessionFixture::MouseImage();
+  damaged[0x040] = 0x02;  // button 1 becomes a key, checksum left stale
+  WriteFile(f.folder / "damaged.bin", damaged);
+  ASSERT_EQ(f.sessions.LoadProfile((f.folder / "damaged.bin").string()), SessionOutcome::kDone);
+  EXPECT_EQ(f.config.data.ProfileKeys, config::kProfileKeysRepair);
+  const auto& memory = f.mouse.firmware->memory();
+  EXPECT_TRUE(std::equal(config::kProfileKeysRepair.begin(), config::kProfileKeysRepair.end(),
+                         memory.begin() + 0x040));
+  EXPECT_EQ(memory[6], 4) << "the valid sections are written as loaded";
+}
+
+TEST(ProfileFiles, AShortFileKeepsTheRestAndABadPathChangesNothing) {
+  SessionFixture f;
+  ASSERT_EQ(f.sessions.ReadDevInfo(), SessionOutcome::kDone);
+  config::Image front{};
+  front.fill(0x11);
+  WriteFile(f.folder / "short.bin", front, 0x30);  // ParameterA only, checksum wrong
+  ASSERT_EQ(f.sessions.LoadProfile((f.folder / "short.bin").string()), SessionOutcome::kDone);
+  EXPECT_EQ(f.config.data.ParameterA, config::kParameterARepair);
+  EXPECT_EQ(f.config.DevImage[0x30], SessionFixture::MouseImage()[0x30]);
+
+  const config::Image before = f.config.DevImage;
+  EXPECT_EQ(f.sessions.LoadProfile((f.folder / "absent.bin").string()), SessionOutcome::kFileError);
+  EXPECT_EQ(f.config.DevImage, before);
+  EXPECT_EQ(f.ui.file_errors.size(), 1u);
+}
+
+TEST(ProfileFiles, NothingIsSavedFromAFailedRead) {
+  SessionFixture f;
+  f.mouse.firmware->faults().lose_read_chunks_at = {3};
+  EXPECT_EQ(f.sessions.SaveProfile((f.folder / "x").string()), SessionOutcome::kReadFailed);
+  EXPECT_FALSE(fs::exists(f.folder / "x.bin"));
+  f.mouse.firmware->faults().lose_read_chunks_at.clear();
+  EXPECT_EQ(f.sessions.SaveProfile((f.folder / "no-folder" / "x").string()),
+            SessionOutcome::kFileError);
+  EXPECT_EQ(f.ui.file_errors.size(), 1u);
+}
+
+}  // namespace
+}  // namespace orvane::device
