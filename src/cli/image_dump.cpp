@@ -10,8 +10,8 @@ using namespace orvane::config;
 
 namespace {
 
-const char* const kOrientations[8] = {"0",  "90",  "180", "270", "X mirrored", "Y mirrored",
-                                      "XY swapped, inverted", "XY swapped"};
+const char* const kOrientations[8] = {
+    "0", "90", "180", "270", "X mirrored", "Y mirrored", "XY swapped, inverted", "XY swapped"};
 
 std::string Quoted(const std::string& text) { return "\"" + text + "\""; }
 std::string Bool(bool value) { return value ? "true" : "false"; }
@@ -27,7 +27,8 @@ std::string ColourText(Rgb colour) { return Quoted(Hex(colour.r) + Hex(colour.g)
 template <typename Item>
 std::string List(int first, int last, Item item) {
   std::string text = "[";
-  for (int i = first; i <= last; ++i) text += (i > first ? ", " : "") + item(i);
+  for (int i = first; i <= last; ++i)
+    text += (i > first ? ", " : "") + item(i);
   return text + "]";
 }
 
@@ -81,13 +82,15 @@ void AddParameterB(const ParameterB& b, DumpFields& fields) {
 void AddFire(const DataBuf& data, DumpFields& fields) {
   const FireBurst burst = GetFireBurst(data);
   fields.emplace_back("fire_key_continuous", Bool(burst.continuous));
-  fields.emplace_back("fire_key_shots", burst.continuous ? "null" : std::to_string(burst.shot_count));
+  fields.emplace_back("fire_key_shots",
+                      burst.continuous ? "null" : std::to_string(burst.shot_count));
   fields.emplace_back("fire_key_interval", std::to_string(burst.interval));
   fields.emplace_back("fire_y_offsets", List(1, 10, [&](int macro) {
                         return std::to_string(GetFireYOffset(data, macro));
                       }));
-  fields.emplace_back("fire_colours",
-                      List(1, 10, [&](int macro) { return ColourText(GetFireColour(data, macro)); }));
+  fields.emplace_back("fire_colours", List(1, 10, [&](int macro) {
+                        return ColourText(GetFireColour(data, macro));
+                      }));
 }
 
 }  // namespace
@@ -113,7 +116,8 @@ std::string FormatJson(const DumpFields& fields) {
 
 std::string FormatText(const DumpFields& fields) {
   std::string text;
-  for (const auto& [key, value] : fields) text += key + ": " + value + "\n";
+  for (const auto& [key, value] : fields)
+    text += key + ": " + value + "\n";
   return text;
 }
 

@@ -102,8 +102,8 @@ int InfoCommand(CommandContext& context) {
   const DeviceLink& link = session.link();
   std::fprintf(context.out, "interface: %s\nvendor: %04X\nproduct: %04X\n", link.DevPath().c_str(),
                link.DevVID(), link.DevPID());
-  std::fprintf(context.out, "memory: %s\nchip type: %02X\n", link.MemReady() ? "ready" : "not ready",
-               link.ChipType());
+  std::fprintf(context.out, "memory: %s\nchip type: %02X\n",
+               link.MemReady() ? "ready" : "not ready", link.ChipType());
   if (const auto ids = session.ui().ids()) {
     std::fprintf(context.out, "maker id: %u\nproduct id: %u\n", ids->first, ids->second);
   }

@@ -31,8 +31,8 @@ TEST(ParameterFields, LedTypeDecodingOrderAndBits) {
     a[1] = c.byte1;
     EXPECT_EQ(GetLedType(a), c.type) << int(c.byte0) << " " << int(c.byte1);
   }
-  for (const LedType type : {LedType::kMcuLed, LedType::kRbLed, LedType::kSyncLed,
-                             LedType::kBreLed}) {
+  for (const LedType type :
+       {LedType::kMcuLed, LedType::kRbLed, LedType::kSyncLed, LedType::kBreLed}) {
     ParameterA a{};
     SetLedType(a, type);
     EXPECT_EQ(GetLedType(a), type);
@@ -50,7 +50,8 @@ TEST(ParameterFields, SynchronousLedClearsByteOneBitsAndKeepsByteFour) {
   EXPECT_EQ(a[4], 0x5B);
   SetMcuLedModes(a, LedType::kMcuLed, {true, false, false, false, false, false, true});
   EXPECT_EQ(a[4], 0x83);  // bit 0 always set, modes 1 and 7
-  EXPECT_EQ(GetMcuLedModes(a), (std::array<bool, 7>{true, false, false, false, false, false, true}));
+  EXPECT_EQ(GetMcuLedModes(a),
+            (std::array<bool, 7>{true, false, false, false, false, false, true}));
 }
 
 TEST(ParameterFields, StripLedCountCode) {

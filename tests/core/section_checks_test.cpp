@@ -17,7 +17,8 @@ TEST(SectionChecks, ChecksumIsTheSumXor5A) {
 
 TEST(SectionChecks, ABadChecksumReplacesTheWholeSection) {
   DataBuf data;
-  for (size_t i = 0; i < data.ParameterA.size(); ++i) data.ParameterA[i] = static_cast<uint8_t>(i);
+  for (size_t i = 0; i < data.ParameterA.size(); ++i)
+    data.ParameterA[i] = static_cast<uint8_t>(i);
   SealSection(data.ParameterA);
   DataBuf intact = data;
   CheckParameterASection(intact);
@@ -96,12 +97,14 @@ TEST(DataBuf, DistributeAndCollectKeepUnnamedBytes) {
   }
   const Image original = config.DevImage;
   DistributeImage(config);
-  EXPECT_TRUE(std::equal(config.FireSlots.begin(), config.FireSlots.end(), original.begin() + 0x500));
+  EXPECT_TRUE(
+      std::equal(config.FireSlots.begin(), config.FireSlots.end(), original.begin() + 0x500));
   CollectImage(config);
   for (const int gap : {0x038, 0x03F, 0x077, 0x07F, 0x09E, 0x0AF, 0x0C4, 0x0EE, 0x0FB, 0x0FF}) {
     EXPECT_EQ(config.DevImage[gap], original[gap]) << gap;
   }
-  EXPECT_TRUE(std::equal(original.begin() + 0x100, original.end(), config.DevImage.begin() + 0x100));
+  EXPECT_TRUE(
+      std::equal(original.begin() + 0x100, original.end(), config.DevImage.begin() + 0x100));
   EXPECT_EQ(config.DevImage[0x0B0], original[0x0B0]);  // unchecked tables as they came
 }
 

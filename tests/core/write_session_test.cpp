@@ -41,8 +41,8 @@ TEST(WriteSession, ACleanWriteIsOneWriteAndOneReadBack) {
   EXPECT_EQ(f.Requests(CmdWriteStart) - f.writes_before, 1u);
   EXPECT_EQ(f.Requests(CmdReadStart) - f.reads_before, 1u);
   EXPECT_EQ(f.mouse.firmware->memory()[7], 9);
-  EXPECT_TRUE(config::ChecksumMatches(
-      std::span<const uint8_t>(f.mouse.firmware->memory().data(), 48)));
+  EXPECT_TRUE(
+      config::ChecksumMatches(std::span<const uint8_t>(f.mouse.firmware->memory().data(), 48)));
   EXPECT_TRUE(f.ui.messages.empty());
   EXPECT_TRUE(f.ui.Restored());
   EXPECT_EQ(f.sessions.LastWriteRepairPasses(), 0);
@@ -68,9 +68,9 @@ TEST(WriteSession, AnIncompleteWriteIsAFailure) {
     uint8_t command;
   };
   // The whole write takes about 3.5 s, the read-back another 1.7 s.
-  for (const Case& c : {Case{"write start", 0, CmdWriteStart},
-                        Case{"read-back start", 0, CmdReadStart},
-                        Case{"repair write start", 4000, CmdWriteStart}}) {
+  for (const Case& c :
+       {Case{"write start", 0, CmdWriteStart}, Case{"read-back start", 0, CmdReadStart},
+        Case{"repair write start", 4000, CmdWriteStart}}) {
     EditedMouse f;
     f.mouse.firmware->faults().sticky[0xD0] = 0x00;
     const int64_t start = f.mouse.pacer.NowMs();

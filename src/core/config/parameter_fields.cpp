@@ -120,13 +120,15 @@ std::optional<int> GetMcuLedCount(const ParameterA& a) {
 void SetMcuLedModes(ParameterA& a, LedType type, const std::array<bool, 7>& enabled) {
   if (type != LedType::kMcuLed) return;
   uint8_t byte = 1;
-  for (int mode = 1; mode <= 7; ++mode) SetBit(byte, mode, enabled[mode - 1]);
+  for (int mode = 1; mode <= 7; ++mode)
+    SetBit(byte, mode, enabled[mode - 1]);
   a[4] = byte;
 }
 
 std::array<bool, 7> GetMcuLedModes(const ParameterA& a) {
   std::array<bool, 7> enabled{};
-  for (int mode = 1; mode <= 7; ++mode) enabled[mode - 1] = TestBit(a[4], mode);
+  for (int mode = 1; mode <= 7; ++mode)
+    enabled[mode - 1] = TestBit(a[4], mode);
   return enabled;
 }
 
@@ -166,9 +168,7 @@ uint8_t EncodeLedState(LedType type, const LedState& state) {
   return byte;
 }
 
-LedState DecodeLedState(uint8_t byte) {
-  return {(byte & 7) - 1, TestBit(byte, 3), byte >> 5};
-}
+LedState DecodeLedState(uint8_t byte) { return {(byte & 7) - 1, TestBit(byte, 3), byte >> 5}; }
 
 void SetLedState(ParameterB& b, LedType type, const LedState& state) {
   SetPair(b, 2, EncodeLedState(type, state));
@@ -214,9 +214,8 @@ Rgb GetFireColour(const DataBuf& data, int macro) {
 }
 
 void SetFireBurst(DataBuf& data, const FireBurst& burst) {
-  data.FireKey[2] = burst.continuous
-                        ? 255
-                        : static_cast<uint8_t>(std::clamp(burst.shot_count, 1, 256) - 1);
+  data.FireKey[2] =
+      burst.continuous ? 255 : static_cast<uint8_t>(std::clamp(burst.shot_count, 1, 256) - 1);
   data.FireKey[8] = burst.interval;
 }
 

@@ -7,9 +7,9 @@ namespace orvane::device {
 
 std::string ProfileFileName(const std::string& chosen) {
   constexpr std::string_view kExtension = ".bin";
-  const bool has_extension = chosen.size() >= kExtension.size() &&
-                             chosen.compare(chosen.size() - kExtension.size(), kExtension.size(),
-                                            kExtension) == 0;
+  const bool has_extension =
+      chosen.size() >= kExtension.size() &&
+      chosen.compare(chosen.size() - kExtension.size(), kExtension.size(), kExtension) == 0;
   return has_extension ? chosen : chosen + std::string(kExtension);
 }
 

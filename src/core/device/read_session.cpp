@@ -57,10 +57,10 @@ SessionOutcome DeviceSessions::ReadDevInfo() {
   std::array<uint8_t, config::kIdentifiers.length> ids{};
   link_.DevReadBlock(config::kIdentifiers.address, config::kIdentifiers.length, ids, false);
   ui_.ShowReadIdentifiers(ids[0], ids[1]);
-  const bool expected = ids[0] == settings_.expected_maker_id &&
-                        ids[1] == settings_.expected_product_id;
-  const bool reserve = ids[0] == settings_.reserve_maker_id &&
-                       ids[1] == settings_.reserve_product_id;
+  const bool expected =
+      ids[0] == settings_.expected_maker_id && ids[1] == settings_.expected_product_id;
+  const bool reserve =
+      ids[0] == settings_.reserve_maker_id && ids[1] == settings_.reserve_product_id;
   if (expected || reserve) return Btn_Read();
   ui_.DisableDevTimer();
   CloseSession();

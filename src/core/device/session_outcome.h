@@ -15,17 +15,17 @@ const char* MessageKey(Message message);
 const char* Language1Text(Message message);
 
 enum class SessionOutcome {
-  kDone,               // read, or written and verified
-  kNoDevice,           // no mouse open: Str020
-  kSilentStop,         // the mouse did not acknowledge its session or answered oddly
-  kIdentityMismatch,   // maker/product identifiers not accepted: Str107
-  kMemoryNotReady,     // the mouse's memory may not be used: Str020, handle dropped
-  kNotWritten,         // session closed normally without writing (memory or chip)
-  kReadFailed,         // the memory read did not complete: Str109, nothing taken
-  kWriteFailed,        // a write or read-back did not complete: Str109
-  kBytesDidNotStick,   // bytes still differ after three repair passes: Str109
-  kFileError,          // a file could not be read or written
-  kNoMouseImage,       // nothing read from this mouse yet, so nothing to write: Str109
+  kDone,              // read, or written and verified
+  kNoDevice,          // no mouse open: Str020
+  kSilentStop,        // the mouse did not acknowledge its session or answered oddly
+  kIdentityMismatch,  // maker/product identifiers not accepted: Str107
+  kMemoryNotReady,    // the mouse's memory may not be used: Str020, handle dropped
+  kNotWritten,        // session closed normally without writing (memory or chip)
+  kReadFailed,        // the memory read did not complete: Str109, nothing taken
+  kWriteFailed,       // a write or read-back did not complete: Str109
+  kBytesDidNotStick,  // bytes still differ after three repair passes: Str109
+  kFileError,         // a file could not be read or written
+  kNoMouseImage,      // nothing read from this mouse yet, so nothing to write: Str109
 };
 
 const char* OutcomeName(SessionOutcome outcome);

@@ -1,0 +1,73 @@
+#!/usr/bin/env bash
+# orvanectl against the emulator program: read, dump, verified write and
+# stored configurations; a byte that never sticks and lost read chunks are
+# failures with the program's "Fail" and a non-zero exit.
+set -euo pipefail
+sim=$1
+ctl=$2
+work=$(mktemp -d)
+export XDG_RUNTIME_DIR=$work/run
+mkdir -m 700 "$XDG_RUNTIME_DIR"
+sim_pid=
+stop_sim() {
+  if [ -n "$sim_pid" ]; then kill "$sim_pid" 2>/dev/null; wait "$sim_pid" || true; fi
+  sim_pid=
+}
+trap 'stop_sim; rm -rf "$work"' EXIT
+fail() { echo "FAIL: $*"; for f in "$work"/*.out; do echo "--- $f"; cat "$f"; done; exit 1; }
+start_sim() {
+  stop_sim
+  "$sim" "$@" >"$work/sim.out" &
+  sim_pid=$!
+  for _ in $(seq 50); do
+    [ -S "$XDG_RUNTIME_DIR/orvane-mouse/orvane-mouse-col02-config.hid" ] && return
+    sleep 0.1
+  done
+  fail "the emulator did not plug in"
+}
+byte_at() { od -An -tu1 -j "$2" -N1 "$1" | tr -d ' '; }
+
+# A fresh mouse holds default image 1, and its memory file follows every write.
+start_sim --memory "$work/mouse.bin"
+"$ctl" info >"$work/info.out" || fail "info"
+grep -q 'maker id: 255' "$work/info.out" || fail "identifiers of the default image"
+"$ctl" read "$work/read.bin" >"$work/read.out" || fail "read"
+[ "$(stat -c %s "$work/read.bin")" = 2048 ] || fail "read did not give 2048 bytes"
+cmp -s "$work/read.bin" "$work/mouse.bin" || fail "the read differs from the mouse's memory"
+"$ctl" dump --json >"$work/dump.out" || fail "dump"
+grep -q '"dpi_values": \[800, 1000, 1200, 1600, 2000, 2400, 3200\]' "$work/dump.out" ||
+  fail "dump does not show the default DPI values"
+
+# Level 1 to 1600 DPI (index 4), the checksum in byte 47 following (+3).
+cp "$work/read.bin" "$work/edited.bin"
+printf '\x04' | dd of="$work/edited.bin" bs=1 seek=6 conv=notrunc 2>/dev/null
+printf "\\x$(printf %02x $(( ($(byte_at "$work/read.bin" 47) ^ 0x79 ^ 0x7C) )))" |
+  dd of="$work/edited.bin" bs=1 seek=47 conv=notrunc 2>/dev/null
+"$ctl" write "$work/edited.bin" >"$work/write.out" 2>&1 || fail "write"
+grep -q 'verified' "$work/write.out" || fail "write did not report verification"
+[ "$(byte_at "$work/mouse.bin" 6)" = 4 ] || fail "the mouse's memory file did not follow the write"
+
+# A restart keeps the mouse's settings.
+start_sim --memory "$work/mouse.bin"
+"$ctl" dump >"$work/dump2.out" || fail "dump after restart"
+grep -q '^dpi_values: \[1600,' "$work/dump2.out" || fail "the setting did not survive a restart"
+"$ctl" load 2 >"$work/load.out" 2>&1 || fail "load"
+cmp -s "$work/mouse.bin" "$work/read.bin" || fail "load 2 did not write default image 1"
+
+start_sim --sticky 0xD0=0x00
+if "$ctl" write "$work/edited.bin" >"$work/sticky.out" 2>&1; then fail "sticky write succeeded"; fi
+grep -qx 'Fail' "$work/sticky.out" || fail "sticky write did not say Fail"
+
+start_sim --lose-read-chunks 50
+if "$ctl" read "$work/lossy.bin" >"$work/lossy.out" 2>&1; then fail "lossy read succeeded"; fi
+grep -qx 'Fail' "$work/lossy.out" || fail "lossy read did not say Fail"
+[ ! -e "$work/lossy.bin" ] || fail "a failed read wrote a file"
+
+start_sim --chip 35
+if "$ctl" load 1 >"$work/chip.out" 2>&1; then fail "load into a 0x90 chip claimed success"; fi
+grep -q 'not written' "$work/chip.out" || fail "load into a 0x90 chip did not say so"
+
+stop_sim
+if "$ctl" read "$work/none.bin" >"$work/none.out" 2>&1; then fail "read without a mouse"; fi
+grep -qx 'Finding the specified device' "$work/none.out" || fail "no Str020 without a mouse"
+echo PASS
