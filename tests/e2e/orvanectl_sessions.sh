@@ -5,26 +5,7 @@
 set -euo pipefail
 sim=$1
 ctl=$2
-work=$(mktemp -d)
-export XDG_RUNTIME_DIR=$work/run
-mkdir -m 700 "$XDG_RUNTIME_DIR"
-sim_pid=
-stop_sim() {
-  if [ -n "$sim_pid" ]; then kill "$sim_pid" 2>/dev/null; wait "$sim_pid" || true; fi
-  sim_pid=
-}
-trap 'stop_sim; rm -rf "$work"' EXIT
-fail() { echo "FAIL: $*"; for f in "$work"/*.out; do echo "--- $f"; cat "$f"; done; exit 1; }
-start_sim() {
-  stop_sim
-  "$sim" "$@" >"$work/sim.out" &
-  sim_pid=$!
-  for _ in $(seq 50); do
-    [ -S "$XDG_RUNTIME_DIR/orvane-mouse/orvane-mouse-col02-config.hid" ] && return
-    sleep 0.1
-  done
-  fail "the emulator did not plug in"
-}
+. "$(dirname "$0")/emulator_lib.sh"
 byte_at() { od -An -tu1 -j "$2" -N1 "$1" | tr -d ' '; }
 
 # A fresh mouse holds default image 1, and its memory file follows every write.

@@ -4,27 +4,13 @@
 set -euo pipefail
 sim=$1
 ctl=$2
-work=$(mktemp -d)
-export XDG_RUNTIME_DIR=$work/run
-mkdir -m 700 "$XDG_RUNTIME_DIR"
-sim_pid=
-cleanup() {
-  [ -n "$sim_pid" ] && kill "$sim_pid" 2>/dev/null || true
-  rm -rf "$work"
-}
-trap cleanup EXIT
-fail() { echo "FAIL: $*"; echo "--- output:"; cat "$work"/*.out 2>/dev/null || true; exit 1; }
+. "$(dirname "$0")/emulator_lib.sh"
 
 "$sim" --help | grep -q -- '--lose-read-chunks' || fail "--help does not list the options"
 if "$sim" --chip zz 2>"$work/bad.out"; then fail "a bad option was accepted"; fi
 grep -q "bad value 'zz' for --chip" "$work/bad.out" || fail "no reason given for a bad option"
 
-"$sim" >"$work/sim.out" &
-sim_pid=$!
-for _ in $(seq 50); do
-  [ "$(ls "$XDG_RUNTIME_DIR/orvane-mouse" 2>/dev/null | wc -l)" -eq 3 ] && break
-  sleep 0.1
-done
+start_sim
 
 "$ctl" list >"$work/list.out" || fail "orvanectl list found no mouse"
 grep -q 'col02-config.hid  2E71:0D45 version 0104 feature report 8 bytes  <- Orvane Gaming Mouse' \
