@@ -1,18 +1,11 @@
 #pragma once
 
+#include "core/app/messages.h"
+
 namespace orvane::device {
 
-// The messages device work shows, by their language table key.
-enum class Message {
-  kStr020,  // "Finding the specified device"
-  kStr100,  // "Please Connect the USB Device" (with Str101 below it)
-  kStr107,  // "The mouse manufacturer or product id error"
-  kStr109,  // "Fail"
-};
-
-const char* MessageKey(Message message);
-// The first language's text: what the command-line tool prints.
-const char* Language1Text(Message message);
+using app::Language1Text;
+using app::Message;
 
 enum class SessionOutcome {
   kDone,              // read, or written and verified

@@ -1,0 +1,83 @@
+#include "core/fire/gun_key_list.h"
+
+#include <algorithm>
+
+#include "core/macro/macro_library.h"
+#include "core/util/atomic_file.h"
+
+namespace orvane::fire {
+
+void GunKeyList::Load(const std::string& path) {
+  entries_ = {};
+  const auto bytes = macro::ReadFileBytes(path, 3 * kEntries);
+  loaded_ = bytes.has_value();
+  if (!bytes) return;
+  for (size_t i = 0; i + 3 <= bytes->size(); i += 3) {
+    std::copy_n(bytes->begin() + i, 3, entries_[i / 3].begin());
+  }
+}
+
+bool GunKeyList::Save(const std::string& path, std::string* error) const {
+  return util::WriteFileAtomically(path, Bytes(), error);
+}
+
+int GunKeyList::Count() const {
+  return static_cast<int>(std::count_if(entries_.begin(), entries_.end(), Used));
+}
+
+bool GunKeyList::Add(int first_slot, int last_slot) {
+  if (first_slot < 1 || first_slot > 10 || last_slot < 1 || last_slot > 10) return false;
+  // The first free entry: with a list file that has gaps, "after the last
+  // counted one" could be an entry in use.
+  const auto free = std::find_if_not(entries_.begin(), entries_.end(), Used);
+  if (free == entries_.end()) return false;
+  *free = {0x0C, static_cast<uint8_t>(first_slot), static_cast<uint8_t>(last_slot)};
+  return true;
+}
+
+std::optional<int> GunKeyList::EntryOfItem(int item) const {
+  int seen = 0;
+  for (int i = 0; i < kEntries; ++i) {
+    if (Used(entries_[i]) && seen++ == item) return i;
+  }
+  return std::nullopt;
+}
+
+std::optional<int> GunKeyList::Delete(int item) {
+  const auto entry = EntryOfItem(item);
+  if (!entry) return std::nullopt;
+  std::move(entries_.begin() + *entry + 1, entries_.end(), entries_.begin() + *entry);
+  entries_.back() = {0, 0, 0};
+  if (Count() == 0) return std::nullopt;
+  return std::max(item - 1, 0);
+}
+
+std::optional<std::pair<int, int>> GunKeyList::Select(int item) const {
+  const auto entry = EntryOfItem(item);
+  if (!entry) return std::nullopt;
+  return std::make_pair(int{entries_[*entry][1]}, int{entries_[*entry][2]});
+}
+
+std::array<std::string, GunKeyList::kEntries> GunKeyList::Strings() const {
+  std::array<std::string, kEntries> strings;
+  for (int i = 0; i < kEntries; ++i)
+    strings[i] = config::CodeText(entries_[i]);
+  return strings;
+}
+
+std::vector<std::string> GunKeyList::ListLines() const {
+  std::vector<std::string> lines;
+  for (int i = 0; i < kEntries; ++i) {
+    if (Used(entries_[i])) lines.push_back("Fire Macro" + std::to_string(i + 1));
+  }
+  return lines;
+}
+
+std::array<uint8_t, 3 * GunKeyList::kEntries> GunKeyList::Bytes() const {
+  std::array<uint8_t, 3 * kEntries> bytes{};
+  for (int i = 0; i < kEntries; ++i)
+    std::copy(entries_[i].begin(), entries_[i].end(), bytes.begin() + 3 * i);
+  return bytes;
+}
+
+}  // namespace orvane::fire
