@@ -7,6 +7,7 @@ packages=(
   g++ cmake ninja-build pkg-config  # the tool chain
   libgtest-dev                      # tests
   libhidapi-dev                     # real HID devices
+  clang libclang-rt-14-dev          # the fuzz targets (libFuzzer)
 )
 
 missing=()

@@ -13,14 +13,15 @@ using testing::EnglishContext;
 
 TEST(ActionCodes, EveryMenuItemNamesItsOwnCode) {
   const std::vector<std::pair<int, std::string>> menu = {
-      {900, "Left Click"}, {901, "Right Click"}, {902, "Middle Click"}, {903, "Back"},
-      {904, "Forward"}, {1000, "Fire Key"}, {1001, "LED ON/OFF"}, {1002, "AIM"},
-      {1003, "Gun Key Fn"}, {1004, "Key Off"}, {1005, "Profile"}, {1006, "LED Mode"},
-      {1100, "My Computer"}, {1101, "Calculator"}, {1102, "E-Mail"}, {1103, "Desktop"},
-      {1300, "Play/Pause"}, {1301, "Stop"}, {1302, "Previous Track"}, {1303, "Next Track"},
-      {1304, "Volume +"}, {1305, "Volume -"}, {1306, "Mute"}, {1400, "Home"}, {1401, "Search"},
-      {1402, "Web Back"}, {1403, "Web Forward"}, {1404, "Stop"}, {1405, "Refresh"},
-      {1406, "Favorites"}, {2000, "DPI Loop"}, {2001, "DPI +"}, {2002, "DPI -"},
+      {900, "Left Click"},   {901, "Right Click"}, {902, "Middle Click"},    {903, "Back"},
+      {904, "Forward"},      {1000, "Fire Key"},   {1001, "LED ON/OFF"},     {1002, "AIM"},
+      {1003, "Gun Key Fn"},  {1004, "Key Off"},    {1005, "Profile"},        {1006, "LED Mode"},
+      {1100, "My Computer"}, {1101, "Calculator"}, {1102, "E-Mail"},         {1103, "Desktop"},
+      {1300, "Play/Pause"},  {1301, "Stop"},       {1302, "Previous Track"}, {1303, "Next Track"},
+      {1304, "Volume +"},    {1305, "Volume -"},   {1306, "Mute"},           {1400, "Home"},
+      {1401, "Search"},      {1402, "Web Back"},   {1403, "Web Forward"},    {1404, "Stop"},
+      {1405, "Refresh"},     {1406, "Favorites"},  {2000, "DPI Loop"},       {2001, "DPI +"},
+      {2002, "DPI -"},
   };
   for (const auto& [tag, name] : menu) {
     const std::string code = GetCodeByTag(tag, 5);
@@ -40,14 +41,29 @@ TEST(ActionCodes, NamesByRule) {
     const char* name;
   };
   for (const Case& c : {
-           Case{"0A0500", "AIM"}, Case{"0A0000", "AIM"}, Case{"0AFF00", "AIM"},
-           Case{"020807", "Desktop"}, Case{"020A07", "Shift+Win+D"}, Case{"020100", "Ctrl+"},
-           Case{"020F04", "Ctrl+Shift+Alt+Win+A"}, Case{"02F004", "A"},
-           Case{"020032", ""}, Case{"0E00F0", ""}, Case{"0600F0", "Fire Key"},
-           Case{"060121", "Recoil"}, Case{"0E0221", "Reload"}, Case{"060721", "Six"},
-           Case{"060500", ""}, Case{"0C0101", "AKM"}, Case{"0C0607", "5.56mm Fire"},
-           Case{"0C080A", "7.62mm Fire"}, Case{"0C0102", ""}, Case{"110000", ""},
-           Case{"0G0100", ""}, Case{"01010", ""}, Case{"", ""},
+           Case{"0A0500", "AIM"},
+           Case{"0A0000", "AIM"},
+           Case{"0AFF00", "AIM"},
+           Case{"020807", "Desktop"},
+           Case{"020A07", "Shift+Win+D"},
+           Case{"020100", "Ctrl+"},
+           Case{"020F04", "Ctrl+Shift+Alt+Win+A"},
+           Case{"02F004", "A"},
+           Case{"020032", ""},
+           Case{"0E00F0", ""},
+           Case{"0600F0", "Fire Key"},
+           Case{"060121", "Recoil"},
+           Case{"0E0221", "Reload"},
+           Case{"060721", "Six"},
+           Case{"060500", ""},
+           Case{"0C0101", "AKM"},
+           Case{"0C0607", "5.56mm Fire"},
+           Case{"0C080A", "7.62mm Fire"},
+           Case{"0C0102", ""},
+           Case{"110000", ""},
+           Case{"0G0100", ""},
+           Case{"01010", ""},
+           Case{"", ""},
        }) {
     EXPECT_EQ(GetNameByCode(c.code, context), c.name) << c.code;
   }
@@ -87,17 +103,31 @@ TEST(KeyTables, Rows) {
     uint8_t usage;
   };
   for (const Row& r : {
-           Row{0x41, 78, "A", 0x04}, Row{0x5A, 103, "Z", 0x1D}, Row{0x30, 104, "0", 0x27},
-           Row{0x39, 113, "9", 0x26}, Row{0x08, 3, "Backspace", 0x2A}, Row{0x0C, 5, "Clear", 0x9C},
-           Row{0xFF, 2, "255", 0}, Row{0x60, 30, "0 (numeric pad)", 0x62},
-           Row{0x61, 31, "1 (numeric pad)", 0x59}, Row{0x69, 39, "9 (numeric pad)", 0x61},
-           Row{0x6F, 45, "Divide (numeric pad)", 0x54}, Row{0x70, 46, "F1", 0x3A},
-           Row{0x7B, 57, "F12", 0x45}, Row{0x7C, 58, "F13", 0x68}, Row{0x87, 69, "F24", 0x73},
-           Row{0xA5, 77, "Right Alt", 0xE6}, Row{0xDF, 121, "OEM_8", 0},
-           Row{0xBE, 125, "OEM_Period", 0x37}, Row{0xA6, 126, "Browser_Back", 0xCA},
-           Row{0xB5, 141, "Launch_Media_Select", 0xD1}, Row{0xB6, 142, "Launch_App1", 0},
-           Row{0xB7, 143, "Launch_App2", 0}, Row{0x5C, 28, "Right Windows", 0xE7},
-           Row{0x07, 0, "None", 0}, Row{0x88, 0, "None", 0},
+           Row{0x41, 78, "A", 0x04},
+           Row{0x5A, 103, "Z", 0x1D},
+           Row{0x30, 104, "0", 0x27},
+           Row{0x39, 113, "9", 0x26},
+           Row{0x08, 3, "Backspace", 0x2A},
+           Row{0x0C, 5, "Clear", 0x9C},
+           Row{0xFF, 2, "255", 0},
+           Row{0x60, 30, "0 (numeric pad)", 0x62},
+           Row{0x61, 31, "1 (numeric pad)", 0x59},
+           Row{0x69, 39, "9 (numeric pad)", 0x61},
+           Row{0x6F, 45, "Divide (numeric pad)", 0x54},
+           Row{0x70, 46, "F1", 0x3A},
+           Row{0x7B, 57, "F12", 0x45},
+           Row{0x7C, 58, "F13", 0x68},
+           Row{0x87, 69, "F24", 0x73},
+           Row{0xA5, 77, "Right Alt", 0xE6},
+           Row{0xDF, 121, "OEM_8", 0},
+           Row{0xBE, 125, "OEM_Period", 0x37},
+           Row{0xA6, 126, "Browser_Back", 0xCA},
+           Row{0xB5, 141, "Launch_Media_Select", 0xD1},
+           Row{0xB6, 142, "Launch_App1", 0},
+           Row{0xB7, 143, "Launch_App2", 0},
+           Row{0x5C, 28, "Right Windows", 0xE7},
+           Row{0x07, 0, "None", 0},
+           Row{0x88, 0, "None", 0},
        }) {
     EXPECT_EQ(GetKeyIndexByVK(r.vk), r.index) << r.vk;
     EXPECT_EQ(GetKeyNameByIndex(r.index), r.name) << r.vk;
@@ -112,10 +142,11 @@ TEST(KeyTables, NamesByUsage) {
     uint8_t usage;
     const char* name;
   };
-  for (const Case& c : {Case{0xE7, "Win"}, Case{0xE3, "Win"}, Case{0xE0, "Left Ctrl"},
-                        Case{0xE1, "Left Shift"}, Case{0xE2, "Left Alt"}, Case{0xE5, "Right Shift"},
-                        Case{0x04, "A"}, Case{0x62, "0 (numeric pad)"}, Case{0xC0, "Media_Next_Track"},
-                        Case{0x32, ""}, Case{0x64, ""}, Case{0x00, ""}, Case{0xFF, ""}}) {
+  for (const Case& c :
+       {Case{0xE7, "Win"}, Case{0xE3, "Win"}, Case{0xE0, "Left Ctrl"}, Case{0xE1, "Left Shift"},
+        Case{0xE2, "Left Alt"}, Case{0xE5, "Right Shift"}, Case{0x04, "A"},
+        Case{0x62, "0 (numeric pad)"}, Case{0xC0, "Media_Next_Track"}, Case{0x32, ""},
+        Case{0x64, ""}, Case{0x00, ""}, Case{0xFF, ""}}) {
     EXPECT_EQ(GetKeyNameByUsage(c.usage), c.name) << int(c.usage);
   }
   // Every other key with a usage names back as itself.

@@ -16,8 +16,9 @@ DriverBlock NamedBlock(const std::string& name, uint8_t flag, uint8_t fill) {
   return block;
 }
 
-const std::array<std::string, 9> kCaptions = {"Left Click", "Right Click", "Middle Click", "Back",
-                                              "Forward", "DPI Loop", "Profile", "Desktop", "LED ON/OFF"};
+const std::array<std::string, 9> kCaptions = {"Left Click", "Right Click", "Middle Click",
+                                              "Back",       "Forward",     "DPI Loop",
+                                              "Profile",    "Desktop",     "LED ON/OFF"};
 
 TEST(DriverMacros, ReadLengthFromTheLargestReference) {
   struct Case {
@@ -33,7 +34,8 @@ TEST(DriverMacros, ReadLengthFromTheLargestReference) {
       {{{0x0E, 0x01, 0x20}, {0x06, 0x09, 0x20}, {0x06, 0x00, 0xF0}}, 4096},
       {{{0x06, 0xF9, 0x20}}, 32 * 2048},
   };
-  for (const Case& c : cases) EXPECT_EQ(DriverTableReadLength(c.codes), c.length);
+  for (const Case& c : cases)
+    EXPECT_EQ(DriverTableReadLength(c.codes), c.length);
 }
 
 TEST(DriverMacros, AssignmentByName) {
@@ -58,13 +60,15 @@ TEST(DriverMacros, BlocksPastThePointersReachAreRefused) {
   DriverMacros macros;
   for (int k = 0; k < kAddressableBlocks; ++k) {
     ASSERT_EQ(AssignDriverMacro(macros, NamedBlock("M" + std::to_string(k), 0, 1), kCaptions, 2,
-                                "Left Click").kind,
+                                "Left Click")
+                  .kind,
               DriverAssignment::Kind::kAssigned);
   }
   EXPECT_EQ(AssignDriverMacro(macros, NamedBlock("M31", 0, 1), kCaptions, 2, "Left Click").code,
             "06F920");
-  EXPECT_EQ(AssignDriverMacro(macros, NamedBlock("One more", 0, 1), kCaptions, 2, "Left Click").kind,
-            DriverAssignment::Kind::kNoRoom);
+  EXPECT_EQ(
+      AssignDriverMacro(macros, NamedBlock("One more", 0, 1), kCaptions, 2, "Left Click").kind,
+      DriverAssignment::Kind::kNoRoom);
   EXPECT_EQ(macros.size(), 32u);
 }
 

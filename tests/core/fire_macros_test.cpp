@@ -25,12 +25,13 @@ void PutSlot(config::Configuration& config, int slot, const Bytes& events, uint8
 
 bool Sealed(config::Configuration& config, int slot) {
   const auto bytes = FireSlot(config, slot);
-  return bytes[bytes[1] + 1] == macro::MacroChecksum(std::span<const uint8_t>(bytes).subspan(1, bytes[1]));
+  return bytes[bytes[1] + 1] ==
+         macro::MacroChecksum(std::span<const uint8_t>(bytes).subspan(1, bytes[1]));
 }
 
 // Repeat 5 times: press, X 3, Y 16, wait 16 ms, Y 32, wait 40 ms, release.
-const Bytes kGun = {0xFD, 0x04, 0xA1, 0xFB, 0x03, 0xFA, 0x10, 0xFE, 0x02,
-                    0xFA, 0x20, 0xFE, 0x05, 0x21, 0xFC};
+const Bytes kGun = {0xFD, 0x04, 0xA1, 0xFB, 0x03, 0xFA, 0x10, 0xFE,
+                    0x02, 0xFA, 0x20, 0xFE, 0x05, 0x21, 0xFC};
 
 TEST(FireMacros, ScanShowsTheLastYAndDelayPair) {
   config::Configuration config;
@@ -46,7 +47,8 @@ TEST(FireMacros, ScanShowsTheLastYAndDelayPair) {
   EXPECT_EQ(positions[2].delay, 14);
 
   std::string text = "40";
-  EXPECT_EQ(WriteFireParameter(config, 3, FireField::kY, text, positions, nullptr), FireWrite::kWritten);
+  EXPECT_EQ(WriteFireParameter(config, 3, FireField::kY, text, positions, nullptr),
+            FireWrite::kWritten);
   EXPECT_EQ(FireSlot(config, 3)[12], 40);
   EXPECT_EQ(FireSlot(config, 3)[8], 0x10) << "the first Y move is not edited";
   EXPECT_TRUE(Sealed(config, 3));
@@ -75,12 +77,18 @@ TEST(FireMacros, ParameterCorrections) {
     int byte;
   };
   const std::vector<Case> cases = {
-      {FireField::kCount, "256", "256", 3, 255},  {FireField::kCount, "300", "256", 3, 255},
-      {FireField::kCount, "0", "1", 3, 0},        {FireField::kCount, "", "1", 3, 0},
-      {FireField::kDelay, "2040", "2040", 14, 255}, {FireField::kDelay, "15", "15", 14, 1},
-      {FireField::kDelay, "5000", "2040", 14, 255}, {FireField::kX, "200", "127", 6, 127},
-      {FireField::kX, "-200", "-128", 6, 0x80},   {FireField::kX, "-3", "-3", 6, 0xFD},
-      {FireField::kY, "-5", "0", 12, 0},          {FireField::kY, "130", "127", 12, 127},
+      {FireField::kCount, "256", "256", 3, 255},
+      {FireField::kCount, "300", "256", 3, 255},
+      {FireField::kCount, "0", "1", 3, 0},
+      {FireField::kCount, "", "1", 3, 0},
+      {FireField::kDelay, "2040", "2040", 14, 255},
+      {FireField::kDelay, "15", "15", 14, 1},
+      {FireField::kDelay, "5000", "2040", 14, 255},
+      {FireField::kX, "200", "127", 6, 127},
+      {FireField::kX, "-200", "-128", 6, 0x80},
+      {FireField::kX, "-3", "-3", 6, 0xFD},
+      {FireField::kY, "-5", "0", 12, 0},
+      {FireField::kY, "130", "127", 12, 127},
   };
   for (const Case& c : cases) {
     config::Configuration config;
@@ -90,7 +98,8 @@ TEST(FireMacros, ParameterCorrections) {
     ScanFireSlot(config, 2, false, positions);
     std::string text = c.typed;
     std::string offset = "9";
-    EXPECT_EQ(WriteFireParameter(config, 2, c.field, text, positions, &offset), FireWrite::kWritten);
+    EXPECT_EQ(WriteFireParameter(config, 2, c.field, text, positions, &offset),
+              FireWrite::kWritten);
     EXPECT_EQ(text, c.shown) << c.typed;
     EXPECT_EQ(FireSlot(config, 2)[c.byte_at], c.byte) << c.typed;
     EXPECT_TRUE(Sealed(config, 2));
@@ -108,7 +117,8 @@ TEST(FireMacros, ALoneMinusWritesNothing) {
   FireParamPositions positions;
   ScanFireSlot(config, 1, false, positions);
   std::string text = "-";
-  EXPECT_EQ(WriteFireParameter(config, 1, FireField::kX, text, positions, nullptr), FireWrite::kLeftAlone);
+  EXPECT_EQ(WriteFireParameter(config, 1, FireField::kX, text, positions, nullptr),
+            FireWrite::kLeftAlone);
   EXPECT_EQ(WriteFireYOffset(config, 1, text, 0), FireWrite::kLeftAlone);
   EXPECT_EQ(config.FireSlots, before);
   EXPECT_EQ(text, "-");
@@ -121,8 +131,9 @@ TEST(FireMacros, YOffsetKeepsYPlusOffsetASignedByte) {
     const char* shown;
     uint8_t byte;
   };
-  for (const Case& c : {Case{120, "20", "7", 7}, Case{0, "-128", "-128", 0x80},
-                        Case{10, "300", "117", 117}, Case{0, "", "0", 0}, Case{-100, "-50", "-28", 0xE4}}) {
+  for (const Case& c :
+       {Case{120, "20", "7", 7}, Case{0, "-128", "-128", 0x80}, Case{10, "300", "117", 117},
+        Case{0, "", "0", 0}, Case{-100, "-50", "-28", 0xE4}}) {
     config::Configuration config;
     std::string text = c.typed;
     EXPECT_EQ(WriteFireYOffset(config, 4, text, c.y), FireWrite::kWritten);
@@ -163,12 +174,14 @@ TEST(FireMacros, GunPresetCodes) {
 }
 
 TEST(GunKeyList, AddDeleteSaveAndLoad) {
-  const auto path = std::filesystem::temp_directory_path() / ("orvane-gunkeys-" + std::to_string(getpid()));
+  const auto path =
+      std::filesystem::temp_directory_path() / ("orvane-gunkeys-" + std::to_string(getpid()));
   std::filesystem::remove(path);
   GunKeyList list;
   list.Load(path);
   EXPECT_FALSE(list.Loaded());
-  for (int i = 1; i <= 10; ++i) EXPECT_TRUE(list.Add(i, 10));
+  for (int i = 1; i <= 10; ++i)
+    EXPECT_TRUE(list.Add(i, 10));
   EXPECT_FALSE(list.Add(1, 1)) << "an eleventh gun key does nothing";
   EXPECT_EQ(list.Count(), 10);
   EXPECT_FALSE(list.Add(0, 3));
@@ -185,7 +198,8 @@ TEST(GunKeyList, AddDeleteSaveAndLoad) {
   EXPECT_EQ(loaded.Strings(), list.Strings());
   EXPECT_EQ(loaded.ListLines().size(), 9u);
   EXPECT_EQ(loaded.ListLines().back(), "Fire Macro9");
-  for (int i = 0; i < 9; ++i) loaded.Delete(0);
+  for (int i = 0; i < 9; ++i)
+    loaded.Delete(0);
   EXPECT_EQ(loaded.Count(), 0);
   EXPECT_EQ(loaded.Delete(0), std::nullopt);
   std::filesystem::remove(path);
@@ -193,23 +207,25 @@ TEST(GunKeyList, AddDeleteSaveAndLoad) {
 
 TEST(FireEditor, DecodeAndCompile) {
   std::array<uint8_t, kSlotBytes> slot{};
-  const macro::MacroLines lines = {"00", "1 LeftKey CODE:00A1", "0 0", "0 4100", "5 FA0C",
-                                   "2 LeftKey CODE:0021"};
+  const macro::MacroLines lines = {"00",     "1 LeftKey CODE:00A1", "0 0", "0 4100",
+                                   "5 FA0C", "2 LeftKey CODE:0021"};
   ASSERT_TRUE(CompileFireSlot(lines, true, slot));
-  const Bytes expected = {1, 13, 0xA1, 0xFE, 0x00, 0xFE, 0xFF, 0xFE, 0xFF, 0xFE, 0x02, 0xFA, 0x0C, 0x21};
+  const Bytes expected = {1,    13,   0xA1, 0xFE, 0x00, 0xFE, 0xFF,
+                          0xFE, 0xFF, 0xFE, 0x02, 0xFA, 0x0C, 0x21};
   EXPECT_TRUE(std::equal(expected.begin(), expected.end(), slot.begin()));
   const DecodedFireSlot decoded = DecodeFireSlot(slot);
   EXPECT_EQ(decoded.stop_on_release, true);
   // Each delay byte is a line of its own in the fire editor.
-  EXPECT_EQ(decoded.lines, (macro::MacroLines{"00", "1 LeftKey CODE:00A1", "0 0", "0 2040", "0 2040",
-                                              "0 16", "5 FA0C", "2 LeftKey CODE:0021"}));
+  EXPECT_EQ(decoded.lines, (macro::MacroLines{"00", "1 LeftKey CODE:00A1", "0 0", "0 2040",
+                                              "0 2040", "0 16", "5 FA0C", "2 LeftKey CODE:0021"}));
 
   ASSERT_TRUE(CompileFireSlot({"00"}, true, slot));
   EXPECT_EQ(slot, (std::array<uint8_t, kSlotBytes>{}));
   EXPECT_TRUE(DecodeFireSlot(slot).lines.empty());
 
   macro::MacroLines too_long = {"00"};
-  for (int i = 0; i < 11; ++i) too_long.push_back("3 FB01");  // 22 event bytes
+  for (int i = 0; i < 11; ++i)
+    too_long.push_back("3 FB01");  // 22 event bytes
   slot.fill(0x44);
   EXPECT_FALSE(CompileFireSlot(too_long, false, slot));
   EXPECT_TRUE(std::all_of(slot.begin(), slot.end(), [](uint8_t b) { return b == 0x44; }));

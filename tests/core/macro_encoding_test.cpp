@@ -33,7 +33,8 @@ TEST(MacroEncoding, LinesToEventBytes) {
       {Lines({"1 Backward CODE:00B0", "2 Backward CODE:0030"}), {0xB0, 0x30}},
       {{"01 50"}, {}},  // the header alone
   };
-  for (const Case& c : cases) EXPECT_EQ(EncodeEventLines(c.lines), c.bytes) << c.lines.back();
+  for (const Case& c : cases)
+    EXPECT_EQ(EncodeEventLines(c.lines), c.bytes) << c.lines.back();
 }
 
 TEST(MacroEncoding, EventBytesToLines) {
@@ -45,12 +46,14 @@ TEST(MacroEncoding, EventBytesToLines) {
   const std::vector<Case> cases = {
       {{0xFE, 0x00}, {"0 0"}},
       {{0xFE, 0xFF, 0xFE, 0xFF, 0xFE, 0xFF, 0xFE, 0xFF, 0xFE, 0xFF}, {"0 10200"}},
-      {{0xFE, 0xFF, 0xFE, 0xFF, 0xFE, 0xFF, 0xFE, 0xFF, 0xFE, 0xFF, 0xFE, 0xFF}, {"0 10200", "0 2040"}},
+      {{0xFE, 0xFF, 0xFE, 0xFF, 0xFE, 0xFF, 0xFE, 0xFF, 0xFE, 0xFF, 0xFE, 0xFF},
+       {"0 10200", "0 2040"}},
       {{0xFE, 0x0C, 0xFE, 0x19}, {"0 296"}},
       {{0xFB, 0xF4, 0xFA, 0x0C, 0xFB, 0x7F}, {"4 FBF4", "5 FA0C", "3 FB7F"}},
       {{0x82, 0x04, 0x02, 0x04}, {"1 A CODE:8204", "2 A CODE:0204"}},
       {{0x81, 0x80, 0x01, 0x80}, {"1 Right Windows CODE:8180", "2 Right Windows CODE:0180"}},
-      {{0xA4, 0x24, 0xFD, 0x03, 0xFC}, {"1 MiddleKey CODE:00A4", "2 MiddleKey CODE:0024", "7 FD03", "8 00FC"}},
+      {{0xA4, 0x24, 0xFD, 0x03, 0xFC},
+       {"1 MiddleKey CODE:00A4", "2 MiddleKey CODE:0024", "7 FD03", "8 00FC"}},
       // Decoding ends at the first byte that is no event, or a cut-off one.
       {{0xA1, 0x77, 0x21}, {"1 LeftKey CODE:00A1"}},
       {{0xA1, 0x81, 0x03}, {"1 LeftKey CODE:00A1"}},
@@ -111,7 +114,8 @@ TEST(MacroStorage, BodyAndBlockLayouts) {
   EXPECT_EQ(from_body->macro.lines, decoded->macro.lines);
 
   MacroLines long_lines = {"00"};
-  for (int i = 0; i < 150; ++i) long_lines.push_back("3 FB01");
+  for (int i = 0; i < 150; ++i)
+    long_lines.push_back("3 FB01");
   ASSERT_TRUE(EncodeDriverBlock(long_lines, false, block));
   EXPECT_EQ(block[33], 0x01);
   EXPECT_EQ(block[34], 0x2D);  // N = 301
@@ -125,7 +129,8 @@ TEST(MacroStorage, BodyAndBlockLayouts) {
 TEST(MacroStorage, TooLongIsRefusedWithoutWriting) {
   const auto moves = [](int count) {
     MacroLines lines = {"00"};
-    for (int i = 0; i < count; ++i) lines.push_back("3 FB01");
+    for (int i = 0; i < count; ++i)
+      lines.push_back("3 FB01");
     return lines;
   };
   const auto with_tail = [](MacroLines lines, const char* line) {
@@ -143,7 +148,13 @@ TEST(MacroStorage, TooLongIsRefusedWithoutWriting) {
   EXPECT_EQ(body[1], 222);
   EXPECT_TRUE(CheckMacroBody(body));
 
+  // A typed delay of any size is refused as too long, without first
+  // building billions of delay events.
+  EXPECT_FALSE(EncodeMacroBody({"00", "0 111111111111111111"}, false, body));
+  EXPECT_EQ(body[1], 222);
+
   DriverBlock block{};
+  EXPECT_FALSE(EncodeDriverBlock({"00", "0 111111111111111111"}, false, block));
   EXPECT_FALSE(EncodeDriverBlock(with_tail(moves(1006), "8 00FC"), false, block));  // 2013
   EXPECT_EQ(block, DriverBlock{});
   ASSERT_TRUE(EncodeDriverBlock(moves(1006), false, block));  // 2012
@@ -196,7 +207,10 @@ TEST(MacroNames, Utf16HighByteFirst) {
   EXPECT_EQ(EncodeMacroName("压")[1], 0x8B);
   EXPECT_EQ(DecodeMacroName(EncodeMacroName("ABCDEFGHIJKLMNOPQRST")), "ABCDEFGHIJKLMNOP");
   EXPECT_TRUE(NameIsEmpty(EncodeMacroName("")));
-  EXPECT_EQ(DecodeMacroName(EncodeMacroName("\xFF" "x")), "\xEF\xBF\xBD" "x");
+  EXPECT_EQ(DecodeMacroName(EncodeMacroName("\xFF"
+                                            "x")),
+            "\xEF\xBF\xBD"
+            "x");
   MacroName lone{};
   lone[0] = 0xD8;  // a high surrogate with nothing after it
   EXPECT_EQ(DecodeMacroName(lone), "\xEF\xBF\xBD");

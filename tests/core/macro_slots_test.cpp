@@ -74,8 +74,8 @@ TEST(MacroSlots, AMacroAlreadyInTheMouseIsReused) {
 
 struct AssignFixture {
   AssignFixture() {
-    assignment.captions = {"Left Click", "Right Click", "Middle Click", "Back", "Forward",
-                           "DPI Loop", "Profile", "Desktop", "LED ON/OFF"};
+    assignment.captions = {"Left Click", "Right Click", "Middle Click", "Back",      "Forward",
+                           "DPI Loop",   "Profile",     "Desktop",      "LED ON/OFF"};
     assignment.left_click_caption = "Left Click";
     assignment.button = 4;
     EncodeMacroBody({"00", "1 LeftKey CODE:00A1", "2 LeftKey CODE:0021"}, true, body);
@@ -129,7 +129,8 @@ TEST(MacroSlots, BodiesOneToFourAreCheckedWhenRead) {
   EncodeMacroBody({"00", "3 FB01"}, false, good);
   for (int slot = 0; slot < kSlotCount; ++slot) {
     uint8_t* area = slot < 4 ? config.MacroSlots1To4.data() : config.MacroSlots5To6.data();
-    uint8_t* body = area + kSlotBytes * static_cast<size_t>(slot < 4 ? slot : slot - 4) + kNameBytes;
+    uint8_t* body =
+        area + kSlotBytes * static_cast<size_t>(slot < 4 ? slot : slot - 4) + kNameBytes;
     std::copy(good.begin(), good.end(), body);
     body[3] = 0x02;  // damage the event: the checksum no longer matches
   }
@@ -140,7 +141,8 @@ TEST(MacroSlots, BodiesOneToFourAreCheckedWhenRead) {
 }
 
 TEST(MacroLibrary, CreatedFromTheFactoryLibraryAndReadBack) {
-  const auto folder = std::filesystem::temp_directory_path() / ("orvane-library-" + std::to_string(getpid()));
+  const auto folder =
+      std::filesystem::temp_directory_path() / ("orvane-library-" + std::to_string(getpid()));
   std::filesystem::remove_all(folder);
   std::filesystem::create_directories(folder);
   const std::string prefix = folder.string() + "/";

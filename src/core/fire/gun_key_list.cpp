@@ -8,12 +8,16 @@
 namespace orvane::fire {
 
 void GunKeyList::Load(const std::string& path) {
-  entries_ = {};
   const auto bytes = macro::ReadFileBytes(path, 3 * kEntries);
+  LoadBytes(bytes ? std::span<const uint8_t>(*bytes) : std::span<const uint8_t>());
   loaded_ = bytes.has_value();
-  if (!bytes) return;
-  for (size_t i = 0; i + 3 <= bytes->size(); i += 3) {
-    std::copy_n(bytes->begin() + i, 3, entries_[i / 3].begin());
+}
+
+void GunKeyList::LoadBytes(std::span<const uint8_t> bytes) {
+  entries_ = {};
+  loaded_ = true;
+  for (size_t i = 0; i + 3 <= bytes.size() && i < 3 * kEntries; i += 3) {
+    std::copy_n(bytes.begin() + i, 3, entries_[i / 3].begin());
   }
 }
 

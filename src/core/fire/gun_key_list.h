@@ -2,6 +2,7 @@
 
 #include <array>
 #include <optional>
+#include <span>
 #include <string>
 #include <utility>
 #include <vector>
@@ -20,6 +21,8 @@ class GunKeyList {
   // LoadGunKeyList; a missing file leaves the list empty and not loaded. A
   // short file fills only what it holds.
   void Load(const std::string& path);
+  // The list from the file's bytes (the first 30 count).
+  void LoadBytes(std::span<const uint8_t> bytes);
   bool Save(const std::string& path, std::string* error) const;
 
   // A new entry 0C first last; false when the list is full or the slots are

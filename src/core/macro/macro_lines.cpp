@@ -77,7 +77,11 @@ std::string SignedMoveLine(uint8_t event, uint8_t value) {
 
 void AppendDelay(std::vector<uint8_t>& bytes, long ms) {
   ms = std::max(ms, 0L);
-  for (long whole = ms / kLongestDelayEventMs; whole > 0; --whole) {
+  // A typed delay can be any number; past what the largest form (a driver
+  // block, 2012 event bytes) holds the list is refused anyway, so the pairs
+  // stop there instead of filling memory.
+  constexpr long kMostPairs = 1007;
+  for (long whole = std::min(ms / kLongestDelayEventMs, kMostPairs); whole > 0; --whole) {
     bytes.push_back(kDelay);
     bytes.push_back(0xFF);
   }
