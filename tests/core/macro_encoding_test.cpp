@@ -86,6 +86,21 @@ TEST(MacroEncoding, HeaderFromTheFirstFourDelays) {
     EXPECT_EQ(decoded.lines.size(), c.events.size() + 1);
   }
   EXPECT_EQ(WithHeader({"0 48", "0 48", "0 48", "0 48"}).default_delay_ms, 48);
+
+  // Through a body: four delays of 50 reopen in default-delay mode (as 48,
+  // the 8 ms steps the mouse counts in); three reopen in record-delay mode.
+  const MacroLines four = Lines({"1 A CODE:8204", "0 50", "2 A CODE:0204", "0 50",
+                                 "1 A CODE:8204", "0 50", "2 A CODE:0204", "0 50"});
+  MacroBody body{};
+  ASSERT_TRUE(EncodeMacroBody(four, false, body));
+  const auto reopened = DecodeMacroBody(body);
+  ASSERT_TRUE(reopened);
+  EXPECT_EQ(reopened->macro.delay_mode, DelayMode::kDefault);
+  EXPECT_EQ(reopened->macro.lines.front(), "0148");
+  MacroLines three = four;
+  three.pop_back();
+  ASSERT_TRUE(EncodeMacroBody(three, false, body));
+  EXPECT_EQ(DecodeMacroBody(body)->macro.delay_mode, DelayMode::kRecord);
 }
 
 TEST(MacroStorage, BodyAndBlockLayouts) {
