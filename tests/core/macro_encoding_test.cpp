@@ -89,8 +89,8 @@ TEST(MacroEncoding, HeaderFromTheFirstFourDelays) {
 
   // Through a body: four delays of 50 reopen in default-delay mode (as 48,
   // the 8 ms steps the mouse counts in); three reopen in record-delay mode.
-  const MacroLines four = Lines({"1 A CODE:8204", "0 50", "2 A CODE:0204", "0 50",
-                                 "1 A CODE:8204", "0 50", "2 A CODE:0204", "0 50"});
+  const MacroLines four = Lines({"1 A CODE:8204", "0 50", "2 A CODE:0204", "0 50", "1 A CODE:8204",
+                                 "0 50", "2 A CODE:0204", "0 50"});
   MacroBody body{};
   ASSERT_TRUE(EncodeMacroBody(four, false, body));
   const auto reopened = DecodeMacroBody(body);

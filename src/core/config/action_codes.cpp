@@ -44,13 +44,6 @@ constexpr std::array<std::pair<std::string_view, std::string_view>, 10> kFireNam
     {"0C080A", "Str606"},
 }};
 
-int HexDigit(char c) {
-  if (c >= '0' && c <= '9') return c - '0';
-  if (c >= 'A' && c <= 'F') return c - 'A' + 10;
-  if (c >= 'a' && c <= 'f') return c - 'a' + 10;
-  return -1;
-}
-
 std::string KeyboardName(const ActionCode& code) {
   std::string name;
   if (code[1] & 0x01) name += "Ctrl+";
@@ -97,6 +90,13 @@ std::string FireMacroName(std::string_view code, const NamingContext& context) {
 
 }  // namespace
 
+int HexDigitValue(char c) {
+  if (c >= '0' && c <= '9') return c - '0';
+  if (c >= 'A' && c <= 'F') return c - 'A' + 10;
+  if (c >= 'a' && c <= 'f') return c - 'a' + 10;
+  return -1;
+}
+
 std::string HexByte(uint8_t byte) {
   char text[3];
   std::snprintf(text, sizeof(text), "%02X", byte);
@@ -107,8 +107,8 @@ std::optional<ActionCode> CodeFromText(std::string_view text) {
   if (text.size() != 6) return std::nullopt;
   ActionCode code{};
   for (size_t i = 0; i < 3; ++i) {
-    const int high = HexDigit(text[2 * i]);
-    const int low = HexDigit(text[2 * i + 1]);
+    const int high = HexDigitValue(text[2 * i]);
+    const int low = HexDigitValue(text[2 * i + 1]);
     if (high < 0 || low < 0) return std::nullopt;
     code[i] = static_cast<uint8_t>(high << 4 | low);
   }

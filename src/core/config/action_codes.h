@@ -18,6 +18,8 @@ using ActionCode = std::array<uint8_t, 3>;
 std::optional<ActionCode> CodeFromText(std::string_view text);
 std::string CodeText(const ActionCode& code);
 std::string HexByte(uint8_t byte);
+// 0..15 for a hex digit of either case, -1 for anything else.
+int HexDigitValue(char c);
 
 // The code of a button menu item; empty for a tag not in the menu.
 std::string GetCodeByTag(int tag, int aim_level);

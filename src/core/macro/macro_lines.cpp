@@ -13,11 +13,11 @@ namespace {
 
 using config::HexByte;
 
-struct ButtonEvent {
+struct NamedBit {
   uint8_t bit;
   const char* name;
 };
-constexpr std::array<ButtonEvent, 5> kButtons = {{
+constexpr std::array<NamedBit, 5> kButtons = {{
     {0x01, "LeftKey"},
     {0x02, "RightKey"},
     {0x04, "MiddleKey"},
@@ -25,24 +25,13 @@ constexpr std::array<ButtonEvent, 5> kButtons = {{
     {0x10, "Backward"},
 }};
 
-struct ModifierName {
-  uint8_t bit;
-  const char* name;
-};
-constexpr std::array<ModifierName, 5> kModifiers = {{
+constexpr std::array<NamedBit, 5> kModifiers = {{
     {0x01, "Ctrl"},
     {0x02, "Shift"},
     {0x04, "Alt"},
     {0x08, "Left Windows"},
     {0x80, "Right Windows"},
 }};
-
-int HexValue(char c) {
-  if (c >= '0' && c <= '9') return c - '0';
-  if (c >= 'A' && c <= 'F') return c - 'A' + 10;
-  if (c >= 'a' && c <= 'f') return c - 'a' + 10;
-  return -1;
-}
 
 // "00A1" -> A1; "82 04" style digits -> 82 04; nothing on a bad digit.
 bool AppendLineBytes(const std::string& line, std::vector<uint8_t>& bytes) {
@@ -51,8 +40,8 @@ bool AppendLineBytes(const std::string& line, std::vector<uint8_t>& bytes) {
   if (digits.rfind("00", 0) == 0) digits.erase(0, 2);
   std::vector<uint8_t> parsed;
   for (size_t i = 0; i + 1 < digits.size(); i += 2) {
-    const int high = HexValue(digits[i]);
-    const int low = HexValue(digits[i + 1]);
+    const int high = config::HexDigitValue(digits[i]);
+    const int low = config::HexDigitValue(digits[i + 1]);
     if (high < 0 || low < 0) return false;
     parsed.push_back(static_cast<uint8_t>(high << 4 | low));
   }
@@ -61,7 +50,7 @@ bool AppendLineBytes(const std::string& line, std::vector<uint8_t>& bytes) {
 }
 
 const char* ModifierNameOf(uint8_t bit) {
-  for (const ModifierName& modifier : kModifiers) {
+  for (const NamedBit& modifier : kModifiers) {
     if (modifier.bit == bit) return modifier.name;
   }
   return nullptr;
@@ -106,7 +95,7 @@ std::vector<uint8_t> EncodeEventLines(const MacroLines& lines) {
 }
 
 std::string ButtonLine(uint8_t event) {
-  for (const ButtonEvent& button : kButtons) {
+  for (const NamedBit& button : kButtons) {
     if (event == (0xA0 | button.bit))
       return std::string("1 ") + button.name + " CODE:00" + HexByte(event);
     if (event == (0x20 | button.bit))
