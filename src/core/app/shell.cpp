@@ -1,0 +1,117 @@
+#include "core/app/shell.h"
+
+#include "core/app/ini_table.h"
+#include "core/app/layout_keys.h"
+#include "core/app/layout_rules.h"
+#include "core/config/default_images.h"
+#include "core/resources/resources.h"
+
+namespace orvane::app {
+
+namespace {
+
+OrgSettings ShippedSettings() { return ReadOrgSettings(IniTable::Parse(EmbeddedText("org"))); }
+
+device::SessionSettings SessionSettingsFor(const OrgSettings& org, const std::string& exe_dir) {
+  device::SessionSettings settings;
+  settings.expected_maker_id = config::ExpectedMakerId();
+  settings.expected_product_id = config::ExpectedProductId();
+  settings.reserve_maker_id = static_cast<uint8_t>(org.reserve_maker_id);
+  settings.reserve_product_id = static_cast<uint8_t>(org.reserve_product_id);
+  settings.macro_path = org.path;
+  settings.exe_dir = exe_dir;
+  return settings;
+}
+
+LanguageTable ShippedLanguage(int n) {
+  const std::string name = "lang" + std::to_string(n);
+  const auto bytes = resources::FindResource(name);
+  return bytes ? LanguageTable::Parse(name, *bytes) : LanguageTable();
+}
+
+}  // namespace
+
+Shell::Shell(platform::HidBackend& backend, platform::Pacer& pacer, ShellView& view,
+             ShellTimer& timer, std::string exe_dir)
+    : pacer_(pacer),
+      view_(view),
+      timer_(timer),
+      exe_dir_(std::move(exe_dir)),
+      settings_(ShippedSettings()),
+      languages_{ShippedLanguage(1), ShippedLanguage(2), ShippedLanguage(3)},
+      link_(pacer),
+      sessions_(link_, configuration_, *this, pacer, SessionSettingsFor(settings_, exe_dir_)),
+      poll_(backend, link_, pacer, *this) {}
+
+void Shell::Start() {
+  timer_.SetEnabled(false);
+  lang_index_ = 1;
+  RefreshErrorAP();
+  LockUi();
+  timer_.SetEnabled(true);  // the busy window arms the first poll, 2.5 s from now
+}
+
+std::string Shell::Text(std::string_view key) const { return Language(lang_index_).Text(key); }
+
+void Shell::RefreshErrorAP() {
+  sessions_.InitNoDevice();
+  pages_locked_ = true;
+  page_ = Page::kMain;
+  view_.ShowPage(Page::kMain);
+}
+
+void Shell::EnterRemovalState() {
+  view_.HideAllMenu();
+  RefreshErrorAP();
+  view_.ClearMacroLists();
+  LockUi();
+  timer_.SetEnabled(true);
+  view_.ShowMessage(Text("Str100") + "\r\r" + Text("Str101"));
+}
+
+void Shell::MouseOpened() { sessions_.ReadDevInfo(); }
+
+void Shell::ShowBusy() {
+  view_.SetBusyVisible(true);
+  pacer_.ProcessMessages();
+}
+
+void Shell::HideBusy() {
+  view_.SetBusyVisible(false);
+  pacer_.ProcessMessages();
+}
+
+void Shell::ShowMessage(device::Message message) {
+  view_.ShowMessage(Text(app::MessageKey(message)));
+}
+
+void Shell::PostReadPageRestore() {
+  pages_locked_ = false;
+  if (page_ == Page::kMain) view_.ShowPage(Page::kMain);
+}
+
+bool Shell::Btn_Confirm_0Click() {
+  return sessions_.Btn_Confirm_0Click() != device::SessionOutcome::kNoDevice;
+}
+
+bool Shell::SwitchPage(Page page) {
+  if (!link_.HandleValid()) {
+    view_.ShowMessage(Text("Str020"));
+    return false;
+  }
+  if (pages_locked_) return false;
+  view_.HideAllMenu();
+  page_ = page;
+  if (page == Page::kMain) view_.SetKeyMenuHeight(KeyMenuHeight(false));
+  if (page == Page::kSecond) view_.SetKeyMenuHeight(KeyMenuHeight(settings_.gd_enable));
+  if (page == Page::kEngineer) view_.SetKeyMenuHeight(KeyMenuHeight(true));
+  view_.ShowPage(page);
+  return true;
+}
+
+void Shell::SelectLanguage(int n) {
+  if (n < 1 || n > 3) return;
+  lang_index_ = n;
+}
+
+}  // namespace orvane::app

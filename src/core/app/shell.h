@@ -1,0 +1,98 @@
+#pragma once
+
+#include <array>
+#include <memory>
+#include <string>
+
+#include "core/app/language_table.h"
+#include "core/app/org_settings.h"
+#include "core/app/shell_view.h"
+#include "core/device/device_link.h"
+#include "core/device/device_poll.h"
+#include "core/device/device_sessions.h"
+#include "platform/hid_backend.h"
+#include "platform/pacer.h"
+
+namespace orvane::app {
+
+// The main window's state and behaviour without its widgets: start-up, the
+// no-device state, the connection watch and its messages, the read and write
+// buttons, page switching. The window forwards clicks and timer ticks here.
+class Shell : public device::PollListener, public device::SessionUi {
+ public:
+  static constexpr int kDevTimerMs = 2500;
+
+  Shell(platform::HidBackend& backend, platform::Pacer& pacer, ShellView& view, ShellTimer& timer,
+        std::string exe_dir);
+
+  // FormCreate of both windows: settings, tables, the no-device state, and
+  // DevTimer armed.
+  void Start();
+  // DevTimer's tick.
+  device::PollOutcome DevTimerTimer() { return poll_.DevTimerTimer(); }
+
+  // Buttons.
+  device::SessionOutcome Btn_Read_0Click() { return sessions_.Btn_Read_0Click(); }
+  device::SessionOutcome Btn_Apply_0Click() { return sessions_.Btn_Apply_0Click(); }
+  // True when the window is to close afterwards.
+  bool Btn_Confirm_0Click();
+  device::SessionOutcome LoadStoredConfiguration(int n) {
+    return sessions_.LoadStoredConfiguration(n);
+  }
+  // A page button; false when the page did not change.
+  bool SwitchPage(Page page);
+  // The language buttons: layout and language n (1..3).
+  void SelectLanguage(int n);
+
+  // The language table in use: a key's text.
+  std::string Text(std::string_view key) const;
+  const LanguageTable& Language(int n) const { return languages_[static_cast<size_t>(n - 1)]; }
+
+  bool PagesLocked() const { return pages_locked_; }
+  Page CurrentPage() const { return page_; }
+  int LangIndex() const { return lang_index_; }
+  const OrgSettings& Settings() const { return settings_; }
+  const config::Configuration& Configuration() const { return configuration_; }
+  config::Configuration& Configuration() { return configuration_; }
+  const device::DeviceLink& Link() const { return link_; }
+  const device::DevicePoll& Poll() const { return poll_; }
+  bool MouseConnected() const { return link_.HandleValid(); }
+
+  // PollListener.
+  void EnterRemovalState() override;
+  void MouseOpened() override;
+
+  // SessionUi.
+  void DisableDevTimer() override { timer_.SetEnabled(false); }
+  void EnableDevTimer() override { timer_.SetEnabled(true); }
+  void LockUi() override { view_.SetInputBlocked(true); }
+  void UnlockUi() override { view_.SetInputBlocked(false); }
+  void ShowBusy() override;
+  void HideBusy() override;
+  void HideAllMenu() override { view_.HideAllMenu(); }
+  void ShowMessage(device::Message message) override;
+  void ShowFileError(const std::string& what) override { view_.ShowMessage(what); }
+  void DataBufToUI() override { view_.ShowConfiguration(configuration_); }
+  void PostReadPageRestore() override;
+
+ private:
+  void LoadTables();
+  // RefreshErrorAP: the default image shown, pages locked, page 1.
+  void RefreshErrorAP();
+
+  platform::Pacer& pacer_;
+  ShellView& view_;
+  ShellTimer& timer_;
+  std::string exe_dir_;
+  OrgSettings settings_;
+  std::array<LanguageTable, 3> languages_;
+  int lang_index_ = 1;
+  bool pages_locked_ = true;
+  Page page_ = Page::kMain;
+  config::Configuration configuration_;
+  device::DeviceLink link_;
+  device::DeviceSessions sessions_;
+  device::DevicePoll poll_;
+};
+
+}  // namespace orvane::app

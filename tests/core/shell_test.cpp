@@ -1,0 +1,163 @@
+#include "core/app/shell.h"
+
+#include <gtest/gtest.h>
+
+#include <filesystem>
+
+#include "core/config/default_images.h"
+#include "platform/virtual_pacer.h"
+#include "sim/sim_hid_bus.h"
+
+namespace orvane::app {
+namespace {
+
+struct RecordingView : ShellView {
+  void ShowPage(Page page) override { shown = page; }
+  void SetInputBlocked(bool value) override { blocked = value; }
+  void SetBusyVisible(bool value) override { busy = value; }
+  void ShowMessage(const std::string& text) override { messages.push_back(text); }
+  void HideAllMenu() override { ++menus_hidden; }
+  void SetKeyMenuHeight(int value) override { menu_height = value; }
+  void ShowConfiguration(const config::Configuration& configuration) override {
+    shown_image = configuration.DevImage;
+  }
+  void ClearMacroLists() override {}
+
+  Page shown = Page::kAdvanced;
+  bool blocked = false;
+  bool busy = false;
+  int menus_hidden = 0;
+  int menu_height = 0;
+  config::Image shown_image{};
+  std::vector<std::string> messages;
+};
+
+// DevTimer in virtual time: while enabled it ticks every 2.5 s; a tick that
+// arrives during a poll finds the poll busy, as in the window.
+class VirtualTimer : public ShellTimer {
+ public:
+  explicit VirtualTimer(platform::VirtualPacer& pacer) : pacer_(pacer) {}
+  void Attach(Shell* shell) { shell_ = shell; }
+  void SetEnabled(bool enabled) override {
+    if (enabled == enabled_) return;  // as a window timer: enabling twice changes nothing
+    enabled_ = enabled;
+    ++generation_;  // disabled then enabled: a new period starts
+    if (enabled_) Arm();
+  }
+  bool Enabled() const override { return enabled_; }
+  int64_t first_tick_ms = -1;
+
+ private:
+  void Arm() {
+    const int generation = generation_;
+    pacer_.At(pacer_.NowMs() + Shell::kDevTimerMs, [this, generation] {
+      if (!enabled_ || generation != generation_) return;
+      if (first_tick_ms < 0) first_tick_ms = pacer_.NowMs();
+      Arm();
+      shell_->DevTimerTimer();
+    });
+  }
+  platform::VirtualPacer& pacer_;
+  Shell* shell_ = nullptr;
+  bool enabled_ = false;
+  int generation_ = 0;
+};
+
+const std::string kConnectMessage =
+    "Please Connect the USB Device\r\rPlease check your device is attached to USB port";
+
+struct ShellFixture {
+  ShellFixture() {
+    timer.Attach(&shell);
+    shell.Start();
+  }
+  void PlugMouse() { bus.PlugMouse("mouse", firmware); }
+
+  platform::VirtualPacer pacer;
+  sim::SimHidBus bus;
+  std::shared_ptr<sim::MouseFirmware> firmware = [] {
+    auto mouse = std::make_shared<sim::MouseFirmware>();
+    mouse->memory() = config::DefaultImage(1);
+    mouse->memory()[0x0D0] = 0x12;  // fire macro 1 is not quite red
+    return mouse;
+  }();
+  RecordingView view;
+  VirtualTimer timer{pacer};
+  Shell shell{bus, pacer, view, timer, std::filesystem::temp_directory_path().string() + "/"};
+};
+
+TEST(Shell, StartsOnPageOneWithTheDefaultImageAndInputBlocked) {
+  ShellFixture f;
+  EXPECT_EQ(f.view.shown, Page::kMain);
+  EXPECT_TRUE(f.view.blocked);
+  EXPECT_TRUE(f.shell.PagesLocked());
+  EXPECT_EQ(f.view.shown_image, config::DefaultImage(1));
+  EXPECT_TRUE(f.timer.Enabled());
+  f.pacer.AdvanceTo(2499);
+  EXPECT_EQ(f.timer.first_tick_ms, -1);
+  f.pacer.AdvanceTo(2500);
+  EXPECT_EQ(f.timer.first_tick_ms, 2500) << "the first poll comes 2.5 s after start";
+}
+
+TEST(Shell, PluggingLeadsToAReadAndUnlockedPages) {
+  ShellFixture f;
+  f.PlugMouse();
+  f.pacer.AdvanceTo(2500 + 2100 + 3000);  // first tick, settle wait, the read itself
+  EXPECT_TRUE(f.shell.MouseConnected());
+  EXPECT_FALSE(f.shell.PagesLocked());
+  EXPECT_FALSE(f.view.blocked);
+  EXPECT_FALSE(f.view.busy);
+  EXPECT_EQ(f.view.shown_image[0x0D0], 0x12);
+  EXPECT_TRUE(f.view.messages.empty());
+  EXPECT_TRUE(f.timer.Enabled());
+}
+
+TEST(Shell, TheConnectMessageShowsOncePerChangeOfTheCount) {
+  ShellFixture f;
+  f.bus.PlugDevice("keyboard", {0x046D, 0xC31C, 0x0110}, 0);
+  f.pacer.AdvanceTo(20000);
+  EXPECT_EQ(f.view.messages, std::vector<std::string>{kConnectMessage});
+  f.PlugMouse();
+  f.pacer.AdvanceTo(30000);
+  EXPECT_TRUE(f.shell.MouseConnected());
+  f.bus.Unplug("mouse");
+  f.pacer.AdvanceTo(40000);
+  EXPECT_EQ(f.view.messages, (std::vector<std::string>{kConnectMessage, kConnectMessage}));
+  EXPECT_TRUE(f.shell.PagesLocked());
+  EXPECT_TRUE(f.view.blocked);
+  EXPECT_EQ(f.view.shown, Page::kMain);
+  EXPECT_EQ(f.view.shown_image, config::DefaultImage(1));
+}
+
+TEST(Shell, PageButtons) {
+  ShellFixture f;
+  EXPECT_FALSE(f.shell.SwitchPage(Page::kAdvanced));
+  EXPECT_EQ(f.view.messages, std::vector<std::string>{"Finding the specified device"});
+  EXPECT_EQ(f.view.shown, Page::kMain);
+  f.PlugMouse();
+  f.pacer.AdvanceTo(8000);
+  EXPECT_TRUE(f.shell.SwitchPage(Page::kSecond));
+  EXPECT_EQ(f.view.menu_height, 170);  // GD_Enable is 0 in the shipped settings
+  EXPECT_TRUE(f.shell.SwitchPage(Page::kAdvanced));
+  EXPECT_EQ(f.view.shown, Page::kAdvanced);
+  EXPECT_EQ(f.shell.CurrentPage(), Page::kAdvanced);
+}
+
+TEST(Shell, AFailedReadOrWriteShowsFail) {
+  ShellFixture f;
+  f.firmware->faults().lose_every_nth_read_chunk = 50;
+  f.PlugMouse();
+  f.pacer.AdvanceTo(8000);
+  EXPECT_EQ(f.view.messages, std::vector<std::string>{"Fail"});
+  EXPECT_TRUE(f.shell.PagesLocked()) << "nothing read, nothing to edit";
+  f.firmware->faults().lose_every_nth_read_chunk = 0;
+  EXPECT_EQ(f.shell.Btn_Read_0Click(), device::SessionOutcome::kDone);
+  f.firmware->faults().sticky[0x0D1] = 0x77;
+  EXPECT_EQ(f.shell.Btn_Apply_0Click(), device::SessionOutcome::kBytesDidNotStick);
+  EXPECT_EQ(f.view.messages, (std::vector<std::string>{"Fail", "Fail"}));
+  EXPECT_FALSE(f.view.blocked);
+  EXPECT_TRUE(f.timer.Enabled());
+}
+
+}  // namespace
+}  // namespace orvane::app
