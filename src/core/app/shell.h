@@ -39,6 +39,12 @@ class Shell : public device::PollListener, public device::SessionUi {
   device::SessionOutcome LoadStoredConfiguration(int n) {
     return sessions_.LoadStoredConfiguration(n);
   }
+  device::SessionOutcome SaveProfile(const std::string& chosen) {
+    return sessions_.SaveProfile(chosen);
+  }
+  device::SessionOutcome LoadProfile(const std::string& path) {
+    return sessions_.LoadProfile(path);
+  }
   // A page button; false when the page did not change.
   bool SwitchPage(Page page);
   // The language buttons: layout and language n (1..3).

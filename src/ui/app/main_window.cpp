@@ -1,0 +1,386 @@
+#include "ui/app/main_window.h"
+
+#include <QApplication>
+#include <QBitmap>
+#include <QFileDialog>
+#include <QKeyEvent>
+#include <QMessageBox>
+#include <QScreen>
+#include <QWindow>
+
+#include "core/app/layout_keys.h"
+#include "core/app/layout_rules.h"
+#include "core/config/action_codes.h"
+#include "core/macro/macro_slots.h"
+#include "ui/app/png_image.h"
+
+namespace orvane::ui {
+
+namespace {
+
+struct ButtonSpec {
+  const char* name;     // "Confirm" -> Btn_Confirm_1 over Img_Confirm_1
+  const char* key;      // layout family key
+  const char* family;   // picture family
+  const char* caption;  // language key, empty for picture-only buttons
+  bool spaced;          // the page and language buttons leave room at their ends
+};
+
+constexpr ButtonSpec kPageButtons[] = {
+    {"Confirm", "Btn_A1", "BtnS", "Str000", false},
+    {"Apply", "Btn_A2", "BtnS", "Str001", false},
+    {"Confirm1", "Btn_A3", "BtnS", "Str002", false},
+    {"Exit", "Btn_A4", "ExitS", "", false},
+    {"Confirm2", "Btn_A5", "BtnS", "Str015", false},
+    {"Confirm3", "Btn_A6", "BtnS", "Str016", false},
+    {"Mini", "Btn_A7", "MiniS", "", false},
+    {"Read", "Btn_A8", "BtnS", "Str017", false},
+    {"Main", "Btn_B1", "SetS", "Str004", true},
+    {"Second", "Btn_B2", "SetS", "Str005", true},
+    {"Adv", "Btn_B4", "SetS", "Str007", true},
+    {"Breath", "Btn_B5", "SetS", "Str008", true},
+    {"Save", "Btn_B6", "SetS", "Str009", true},
+    {"Load", "Btn_B7", "SetS", "Str010", true},
+    {"Lang1", "Btn_B8", "SetS", "Str012", true},
+    {"Lang2", "Btn_B9", "SetS", "Str013", true},
+    {"Lang3", "Btn_B10", "SetS", "Str011", true},
+    {"Macro", "Btn_B11", "SetS", "Str014", true},
+};
+
+QString CopyName(const char* prefix, const char* name, int copy) {
+  return QString("%1_%2_%3").arg(prefix, name).arg(copy);
+}
+
+}  // namespace
+
+std::function<void(const QString&)>& MainWindow::MessageHook() {
+  static std::function<void(const QString&)> hook;
+  return hook;
+}
+
+MainWindow::MainWindow(platform::HidBackend& backend, platform::Pacer& pacer, std::string exe_dir)
+    : QWidget(nullptr, Qt::FramelessWindowHint) {
+  setObjectName("TForm1");
+  setWindowTitle(kCaption);
+  setAttribute(Qt::WA_NoSystemBackground, false);
+  shell_ = std::make_unique<app::Shell>(backend, pacer, *this, timer_, std::move(exe_dir));
+  connect(&timer_.timer, &QTimer::timeout, this, [this] { shell_->DevTimerTimer(); });
+  const QImage background = SkinImage("L1_BackGround");
+  skin_width_ = background.width();
+  skin_height_ = background.height();
+  setFixedSize(skin_width_, skin_height_);
+  // The maroon of the background is see-through: the window takes its shape.
+  setMask(QBitmap::fromImage(background.convertToFormat(QImage::Format_RGB32)
+                                 .createMaskFromColor(qRgb(0x80, 0, 0), Qt::MaskInColor)));
+  BuildPages();
+  ConnectButtons();
+  ApplyLayout(1);
+  if (const QScreen* screen = QGuiApplication::primaryScreen()) {
+    const app::Point at = app::CentredWindow(screen->size().width(), screen->size().height(),
+                                             skin_width_, skin_height_);
+    move(at.x, at.y);
+  }
+  shell_->Start();
+}
+
+MainWindow::~MainWindow() { timer_.timer.stop(); }
+
+void MainWindow::BuildPages() {
+  for (int n = 0; n < 6; ++n) {
+    pages_[n] = new QWidget(this);
+    pages_[n]->setObjectName(QString("gbPage%1").arg(n + 1));
+    pages_[n]->setGeometry(0, 0, n == 5 ? 1000 : skin_width_, n == 5 ? 600 : skin_height_);
+    if (n < 5) {
+      backgrounds_[n] = new QLabel(pages_[n]);
+      backgrounds_[n]->setObjectName(QString("Img_Base_%1").arg(n + 1));
+      backgrounds_[n]->setGeometry(0, 0, skin_width_, skin_height_);
+    }
+  }
+  pages_[5]->setAutoFillBackground(true);
+  for (int copy = 1; copy <= 4; ++copy)
+    BuildPageCopy(copy);
+  BuildKeyLabels();
+  for (int copy = 1; copy <= 4; ++copy) {
+    // Transparent full-page covers that swallow input while the UI is locked.
+    blockers_[copy - 1] = new QWidget(pages_[copy - 1]);
+    blockers_[copy - 1]->setObjectName(QString("Disable_All_%1").arg(copy));
+    blockers_[copy - 1]->setGeometry(0, 0, skin_width_, skin_height_);
+    blockers_[copy - 1]->hide();
+  }
+}
+
+MainWindow::SkinButton& MainWindow::AddButton(QWidget* page, const QString& name,
+                                              const QString& family) {
+  SkinButton& button = buttons_[name];
+  button.family = family;
+  button.picture = new QLabel(page);
+  button.picture->setObjectName("Img_" + name.mid(4));
+  button.picture->setPixmap(SkinPicture(family + "_01"));
+  button.picture->resize(button.picture->pixmap().size());
+  button.label = new SkinLabel(name, page);
+  const QString normal = family + "_01";
+  connect(button.label, &SkinLabel::entered, this,
+          [&button] { button.picture->setPixmap(SkinPicture(button.family + "_02")); });
+  connect(button.label, &SkinLabel::left, this, [this, &button, normal] {
+    button.picture->setPixmap(SkinPicture(normal));
+    MarkPageButtons();
+  });
+  return button;
+}
+
+void MainWindow::BuildPageCopy(int copy) {
+  for (const ButtonSpec& spec : kPageButtons) {
+    AddButton(pages_[copy - 1], CopyName("Btn", spec.name, copy), spec.family);
+  }
+}
+
+void MainWindow::BuildKeyLabels() {
+  for (int k = 0; k < 9; ++k) {
+    key_pictures_[k] = new QLabel(pages_[0]);
+    key_pictures_[k]->setObjectName(QString("Img_Key%1").arg(k + 1));
+    key_pictures_[k]->setPixmap(SkinPicture("KeyS_01"));
+    key_labels_[k] = new SkinLabel(QString("Key%1").arg(k + 1), pages_[0]);
+    connect(key_labels_[k], &SkinLabel::entered, this,
+            [this, k] { key_pictures_[k]->setPixmap(SkinPicture("KeyS_02")); });
+    connect(key_labels_[k], &SkinLabel::left, this,
+            [this, k] { key_pictures_[k]->setPixmap(SkinPicture("KeyS_01")); });
+  }
+}
+
+void MainWindow::ConnectButtons() {
+  const auto on = [this](const char* name, auto action) {
+    for (int copy = 1; copy <= 4; ++copy) {
+      connect(buttons_[CopyName("Btn", name, copy)].label, &SkinLabel::clicked, this, action);
+    }
+  };
+  on("Read", [this] { shell_->Btn_Read_0Click(); });
+  on("Apply", [this] { shell_->Btn_Apply_0Click(); });
+  on("Confirm", [this] {
+    if (shell_->Btn_Confirm_0Click()) close();
+  });
+  on("Confirm1", [this] { shell_->LoadStoredConfiguration(1); });
+  on("Confirm2", [this] { shell_->LoadStoredConfiguration(2); });
+  on("Confirm3", [this] { shell_->LoadStoredConfiguration(3); });
+  on("Exit", [this] { close(); });
+  on("Mini", [this] { showMinimized(); });
+  on("Main", [this] { OnPageButton(app::Page::kMain); });
+  on("Second", [this] { OnPageButton(app::Page::kSecond); });
+  on("Adv", [this] { OnPageButton(app::Page::kAdvanced); });
+  on("Breath", [this] { OnPageButton(app::Page::kBreathing); });
+  on("Macro", [this] { OnPageButton(app::Page::kMacro); });
+  on("Save", [this] { SaveProfile(); });
+  on("Load", [this] { LoadProfile(); });
+  on("Lang1", [this] { OnLanguageButton(1); });
+  on("Lang2", [this] { OnLanguageButton(2); });
+  on("Lang3", [this] { OnLanguageButton(3); });
+}
+
+void MainWindow::PlaceButton(SkinButton& button, const std::string& key, bool spaced) {
+  const std::string section = layout_section_;
+  const auto value = [&](const std::string& suffix) {
+    return layout_.Integer(section, key + suffix);
+  };
+  const QSize size = button.picture->pixmap().size();
+  const app::ButtonPlacement placement =
+      spaced ? app::PlaceSpacedButton(value("_Enable"), value("_X"), value("_Y"), size.width(),
+                                      size.height(), layout_.Integer(section, "Btn_Space_F"),
+                                      layout_.Integer(section, "Btn_Space_B"))
+             : app::PlaceButtonPair(value("_Enable"), value("_X"), value("_Y"), size.width(),
+                                    size.height());
+  button.picture->setGeometry(placement.picture.x, placement.picture.y, placement.picture.width,
+                              placement.picture.height);
+  button.label->setGeometry(placement.label.x, placement.label.y, placement.label.width,
+                            placement.label.height);
+  button.picture->setVisible(placement.visible);
+  button.label->setVisible(placement.visible);
+}
+
+void MainWindow::ApplyLayout(int n) {
+  layout_section_ = "org" + std::to_string(n);
+  layout_ = app::IniTable::Parse(app::EmbeddedText(layout_section_));
+  const QPixmap background = SkinPicture(QString("L%1_BackGround").arg(n));
+  for (QLabel* base : backgrounds_)
+    base->setPixmap(background);
+  for (int copy = 1; copy <= 4; ++copy) {
+    for (const ButtonSpec& spec : kPageButtons) {
+      PlaceButton(buttons_[CopyName("Btn", spec.name, copy)], spec.key, spec.spaced);
+    }
+  }
+  const int key_width = layout_.Integer(layout_section_, "Key_Width");
+  for (int k = 0; k < 9; ++k) {
+    const std::string key = "Key" + std::to_string(k + 1);
+    const app::ButtonPlacement placement = app::PlaceButtonPair(
+        layout_.Integer(layout_section_, key + "_Enable"),
+        layout_.Integer(layout_section_, key + "_X"), layout_.Integer(layout_section_, key + "_Y"),
+        key_width, key_pictures_[k]->pixmap().height());
+    key_pictures_[k]->setGeometry(placement.picture.x, placement.picture.y, key_width,
+                                  placement.picture.height);
+    key_labels_[k]->setGeometry(placement.label.x, placement.label.y, key_width,
+                                placement.label.height);
+    key_pictures_[k]->setScaledContents(true);
+    key_pictures_[k]->setVisible(placement.visible);
+    key_labels_[k]->setVisible(placement.visible);
+  }
+  ApplyLanguage();
+  MarkPageButtons();
+}
+
+QString MainWindow::Text(const char* key) const {
+  return QString::fromStdString(shell_->Text(key));
+}
+
+void MainWindow::ApplyLanguage() {
+  const auto colour = [this](const char* prefix) {
+    const auto part = [&](const char* c) {
+      return layout_.Integer(layout_section_, std::string(prefix) + c);
+    };
+    return QColor(part("_R"), part("_G"), part("_B"));
+  };
+  const QString family = QString::fromStdString(shell_->Text("FontName"));
+  const auto style = [&](SkinLabel* label, const char* size_key, const char* colour_key) {
+    QFont font(family);
+    font.setPixelSize(layout_.Integer(layout_section_, size_key) + 4);
+    label->setFont(font);
+    QPalette palette = label->palette();
+    palette.setColor(QPalette::WindowText, colour(colour_key));
+    label->setPalette(palette);
+  };
+  for (int copy = 1; copy <= 4; ++copy) {
+    for (const ButtonSpec& spec : kPageButtons) {
+      SkinLabel* label = buttons_[CopyName("Btn", spec.name, copy)].label;
+      label->setText(spec.caption[0] ? Text(spec.caption) : QString());
+      style(label, spec.spaced ? "Size_B" : "Size_A", spec.spaced ? "Color_B" : "Color_A");
+    }
+  }
+  for (SkinLabel* label : key_labels_)
+    style(label, "Size_C", "Color_C");
+  // The product title names the application; Qt would append a display name
+  // to the window caption, which a second start looks for exactly.
+  QApplication::setApplicationName(QString::fromStdString(shell_->Text("Title")));
+  RefreshKeyLabels();
+}
+
+void MainWindow::RefreshKeyLabels() {
+  config::NamingContext naming;
+  naming.text = [this](std::string_view key) { return shell_->Text(key); };
+  const int mode = shell_->CurrentPage() == app::Page::kSecond ? 2 : 1;
+  const auto codes = macro::ProfileCodes(shell_->Configuration().data);
+  for (int k = 0; k < 9; ++k) {
+    const std::string code = config::CodeText(codes[static_cast<size_t>(9 * (mode - 1) + k)]);
+    key_labels_[k]->setText(QString::fromStdString(config::GetNameByCode(code, naming)));
+  }
+}
+
+void MainWindow::MarkPageButtons() {
+  const std::map<app::Page, const char*> marked = {{app::Page::kMain, "Main"},
+                                                   {app::Page::kSecond, "Second"},
+                                                   {app::Page::kAdvanced, "Adv"},
+                                                   {app::Page::kBreathing, "Breath"},
+                                                   {app::Page::kMacro, "Macro"}};
+  const auto current = marked.find(shell_->CurrentPage());
+  const QString language = QString("Lang%1").arg(shell_->LangIndex());
+  for (int copy = 1; copy <= 4; ++copy) {
+    for (const ButtonSpec& spec : kPageButtons) {
+      if (QString(spec.family) != "SetS") continue;
+      const bool on = (current != marked.end() && QString(spec.name) == current->second) ||
+                      QString(spec.name) == language;
+      buttons_[CopyName("Btn", spec.name, copy)].picture->setPixmap(
+          SkinPicture(on ? "SetS_03" : "SetS_01"));
+    }
+  }
+}
+
+void MainWindow::OnPageButton(app::Page page) {
+  if (shell_->SwitchPage(page)) {
+    RefreshKeyLabels();
+    MarkPageButtons();
+  }
+}
+
+void MainWindow::OnLanguageButton(int n) {
+  shell_->SelectLanguage(n);
+  ApplyLayout(n);
+}
+
+void MainWindow::SaveProfile() {
+  if (!shell_->MouseConnected()) {
+    ShowMessage(shell_->Text("Str020"));
+    return;
+  }
+  const QString file = QFileDialog::getSaveFileName(this, {}, {}, "SaveFile(*.bin)");
+  if (!file.isEmpty()) shell_->SaveProfile(file.toStdString());
+}
+
+void MainWindow::LoadProfile() {
+  if (!shell_->MouseConnected()) {
+    ShowMessage(shell_->Text("Str020"));
+    return;
+  }
+  const QString file = QFileDialog::getOpenFileName(this, {}, {}, "LoadFile(*.bin)");
+  if (!file.isEmpty()) shell_->LoadProfile(file.toStdString());
+}
+
+void MainWindow::ShowPage(app::Page page) {
+  const int shown = page == app::Page::kMain || page == app::Page::kSecond ? 0
+                    : page == app::Page::kAdvanced                         ? 1
+                    : page == app::Page::kBreathing                        ? 2
+                    : page == app::Page::kMacro                            ? 3
+                    : page == app::Page::kFire                             ? 4
+                                                                           : 5;
+  for (int n = 0; n < 6; ++n)
+    pages_[n]->setVisible(n == shown);
+  if (shown == 5) {
+    setFixedSize(1000, 600);
+    clearMask();
+  } else {
+    setFixedSize(skin_width_, skin_height_);
+  }
+}
+
+void MainWindow::SetInputBlocked(bool blocked) {
+  for (QWidget* blocker : blockers_) {
+    blocker->setVisible(blocked);
+    blocker->raise();
+  }
+}
+
+void MainWindow::SetBusyVisible(bool visible) {
+  if (visible) {
+    busy_.ShowCentredOn(*this);
+  } else {
+    busy_.hide();
+  }
+}
+
+void MainWindow::ShowMessage(const std::string& text) {
+  const QString message = QString::fromStdString(text).replace("\r", "\n");
+  if (MessageHook()) {
+    MessageHook()(message);
+    return;
+  }
+  // RefreshFormMessagDialog: no icon, no title, one OK button.
+  QMessageBox box(QMessageBox::NoIcon, QString(), message, QMessageBox::Ok, this);
+  box.setFont(QFont(QString::fromStdString(shell_->Text("FontName"))));
+  box.exec();
+}
+
+void MainWindow::ShowConfiguration(const config::Configuration&) { RefreshKeyLabels(); }
+
+void MainWindow::mousePressEvent(QMouseEvent* event) {
+  // A press on the page background moves the border-less window.
+  if (event->button() == Qt::LeftButton && windowHandle() != nullptr)
+    windowHandle()->startSystemMove();
+  QWidget::mousePressEvent(event);
+}
+
+void MainWindow::keyPressEvent(QKeyEvent* event) {
+  // The engineer page has no button in any layout: Ctrl+Shift+E opens it.
+  if (event->key() == Qt::Key_E &&
+      event->modifiers() == (Qt::ControlModifier | Qt::ShiftModifier)) {
+    OnPageButton(app::Page::kEngineer);
+    return;
+  }
+  QWidget::keyPressEvent(event);
+}
+
+}  // namespace orvane::ui

@@ -1,0 +1,98 @@
+#pragma once
+
+#include <QTimer>
+#include <QWidget>
+#include <array>
+#include <functional>
+#include <map>
+#include <memory>
+#include <vector>
+
+#include "core/app/ini_table.h"
+#include "core/app/shell.h"
+#include "ui/app/busy_window.h"
+#include "ui/app/skin_label.h"
+
+class QLabel;
+
+namespace orvane::ui {
+
+// DevTimer as a window timer.
+class QtShellTimer : public app::ShellTimer {
+ public:
+  QTimer timer;
+  void SetEnabled(bool enabled) override {
+    if (enabled && !timer.isActive()) timer.start(app::Shell::kDevTimerMs);
+    if (!enabled) timer.stop();
+  }
+  bool Enabled() const override { return timer.isActive(); }
+};
+
+// TForm1: the skinned, shaped main window. It lays out the pictures and
+// labels the embedded tables describe and forwards every click to the shell.
+class MainWindow : public QWidget, public app::ShellView {
+ public:
+  static constexpr const char* kCaption = "Orvane Gaming Mouse v1.0";
+
+  MainWindow(platform::HidBackend& backend, platform::Pacer& pacer, std::string exe_dir);
+  ~MainWindow() override;
+
+  app::Shell& shell() { return *shell_; }
+  QtShellTimer& devTimer() { return timer_; }
+  // Tests see messages here instead of a modal box.
+  static std::function<void(const QString&)>& MessageHook();
+
+  // ShellView.
+  void ShowPage(app::Page page) override;
+  void SetInputBlocked(bool blocked) override;
+  void SetBusyVisible(bool visible) override;
+  void ShowMessage(const std::string& text) override;
+  void HideAllMenu() override {}
+  void SetKeyMenuHeight(int) override {}
+  void ShowConfiguration(const config::Configuration& configuration) override;
+  void ClearMacroLists() override {}
+
+ protected:
+  void mousePressEvent(QMouseEvent* event) override;
+  void keyPressEvent(QKeyEvent* event) override;
+
+ private:
+  // A picture with its transparent label over it.
+  struct SkinButton {
+    QLabel* picture = nullptr;
+    SkinLabel* label = nullptr;
+    QString family;  // "BtnS", "SetS", "KeyS", "ExitS", "MiniS"
+  };
+
+  void BuildPages();
+  void BuildPageCopy(int copy);
+  void BuildKeyLabels();
+  SkinButton& AddButton(QWidget* page, const QString& name, const QString& family);
+  void ApplyLayout(int n);
+  void PlaceButton(SkinButton& button, const std::string& key, bool spaced);
+  void ApplyLanguage();
+  void ConnectButtons();
+  void OnPageButton(app::Page page);
+  void OnLanguageButton(int n);
+  void SaveProfile();
+  void LoadProfile();
+  void RefreshKeyLabels();
+  void MarkPageButtons();
+  QString Text(const char* key) const;
+
+  QtShellTimer timer_;
+  std::unique_ptr<app::Shell> shell_;
+  BusyWindow busy_;
+  app::IniTable layout_;
+  std::string layout_section_;
+  std::array<QWidget*, 6> pages_{};
+  std::array<QLabel*, 5> backgrounds_{};
+  std::array<QWidget*, 4> blockers_{};
+  std::map<QString, SkinButton> buttons_;
+  std::array<SkinLabel*, 9> key_labels_{};
+  std::array<QLabel*, 9> key_pictures_{};
+  int skin_width_ = 0;
+  int skin_height_ = 0;
+};
+
+}  // namespace orvane::ui
