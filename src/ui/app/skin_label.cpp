@@ -10,6 +10,10 @@ SkinLabel::SkinLabel(const QString& name, QWidget* parent) : QLabel(parent) {
   setAttribute(Qt::WA_TranslucentBackground);
 }
 
+// A press on a button is the button's: it must not reach the window, which
+// would take it for the start of a drag.
+void SkinLabel::mousePressEvent(QMouseEvent* event) { event->accept(); }
+
 void SkinLabel::mouseReleaseEvent(QMouseEvent* event) {
   if (event->button() == Qt::LeftButton && rect().contains(event->position().toPoint())) {
     emit clicked();
