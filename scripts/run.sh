@@ -1,8 +1,9 @@
 #!/usr/bin/env bash
 # Builds and runs the program. With no Orvane Gaming Mouse attached, the
 # emulated mouse (orvane-mouse-sim) is plugged in for the run and unplugged
-# at its end. Arguments go to the device watch (for example --ticks 4);
-# without them it runs until Ctrl-C.
+# when the program ends. Without a display (a server, a container) the window
+# opens on a virtual X display and a screenshot is saved every few seconds to
+# build/orvane-mouse.png.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 scripts/install-deps.sh
@@ -13,17 +14,26 @@ if [ -z "${XDG_RUNTIME_DIR:-}" ] || [ ! -d "$XDG_RUNTIME_DIR" ]; then
   export XDG_RUNTIME_DIR
 fi
 
-sim_pid=
-stop_sim() { [ -n "$sim_pid" ] && kill "$sim_pid" 2>/dev/null && wait "$sim_pid" || true; }
-trap stop_sim EXIT
+pids=()
+cleanup() { for pid in "${pids[@]}"; do kill "$pid" 2>/dev/null || true; done; wait 2>/dev/null || true; }
+trap cleanup EXIT
+
 if ls /sys/bus/hid/devices 2>/dev/null | grep -qi ':2E71:0D45\.'; then
   echo "an Orvane Gaming Mouse is attached: using it"
 else
   echo "no Orvane Gaming Mouse attached: plugging in the emulated one"
   build/sim/orvane-mouse-sim &
-  sim_pid=$!
+  pids+=($!)
   sleep 0.3
 fi
 
-build/src/orvanectl list || true
-build/src/orvanectl watch "$@"
+if [ -z "${DISPLAY:-}" ]; then
+  export DISPLAY=:97
+  Xvfb "$DISPLAY" -screen 0 1280x800x24 -nolisten tcp >/dev/null 2>&1 &
+  pids+=($!)
+  sleep 0.5
+  echo "no display: running on a virtual one; screenshots go to build/orvane-mouse.png (Ctrl-C ends)"
+  ( while sleep 4; do import -window root build/orvane-mouse.png 2>/dev/null || true; done ) &
+  pids+=($!)
+fi
+build/src/ui/orvane-mouse

@@ -1,5 +1,6 @@
 #include "ui/app/busy_window.h"
 
+#include <QBitmap>
 #include <QPainter>
 #include <cmath>
 
@@ -12,6 +13,9 @@ BusyWindow::BusyWindow()
     : QWidget(nullptr, Qt::FramelessWindowHint | Qt::WindowStaysOnTopHint | Qt::Tool) {
   setObjectName("TFormLoadingUI");
   setFixedSize(200, 192);
+  setMask(QBitmap::fromImage(SkinImage("Wait")
+                                 .convertToFormat(QImage::Format_RGB32)
+                                 .createMaskFromColor(qRgb(0x80, 0, 0), Qt::MaskInColor)));
   animation_.setInterval(80);
   connect(&animation_, &QTimer::timeout, this, [this] {
     step_ = (step_ + 1) % 12;
@@ -24,8 +28,10 @@ void BusyWindow::ShowCentredOn(const QWidget& main) {
   const app::Point at =
       app::CentredOn({main.x(), main.y(), main.width(), main.height()}, width(), height());
   move(at.x, at.y);
-  show();
-  raise();
+  if (!isVisible()) {  // shown before every chunk: raise it only once
+    show();
+    raise();
+  }
 }
 
 void BusyWindow::paintEvent(QPaintEvent*) {

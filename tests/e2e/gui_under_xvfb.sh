@@ -1,0 +1,80 @@
+#!/usr/bin/env bash
+# The built program on a virtual X display with the emulator program: it finds
+# and reads the mouse and paints its main page (a screenshot is kept in the
+# build folder), a second start raises the first window and exits, and an
+# Apply whose byte never sticks shows "Fail".
+set -euo pipefail
+sim=$1
+ctl=$2
+gui=$3
+shots=$4
+. "$(dirname "$0")/emulator_lib.sh"
+export DISPLAY=:$((90 + RANDOM % 9))
+Xvfb "$DISPLAY" -screen 0 1280x800x24 -nolisten tcp >/dev/null 2>&1 &
+xvfb_pid=$!
+gui_pid=
+stop_all() {
+  [ -n "$gui_pid" ] && kill "$gui_pid" 2>/dev/null || true
+  stop_sim
+  kill "$xvfb_pid" 2>/dev/null || true
+  rm -rf "$work"
+}
+trap stop_all EXIT
+sleep 0.5
+
+start_gui() {
+  "$gui" >"$work/gui.out" 2>&1 &
+  gui_pid=$!
+  for _ in $(seq 50); do
+    xdotool search --name '^Orvane Gaming Mouse v1.0$' >/dev/null 2>&1 && return
+    sleep 0.2
+  done
+  fail "the window did not appear"
+}
+windows() { xdotool search --onlyvisible --pid "$gui_pid" 2>/dev/null | wc -l; }
+# The first poll comes at 2.5 s, then the 2.1 s settle wait and a 1.8 s read.
+wait_for_read() {
+  sleep 6.5
+  for _ in $(seq 20); do
+    [ "$(windows)" = 1 ] && return
+    sleep 0.5
+  done
+  fail "the busy window stayed"
+}
+
+start_sim
+start_gui
+wait_for_read
+"$ctl" list >/dev/null || fail "the mouse is gone"
+import -window root "$shots/main-page.png" || fail "no screenshot"
+
+timeout 10 "$gui" || fail "a second start did not exit"
+[ "$(xdotool search --name '^Orvane Gaming Mouse v1.0$' | wc -l)" = 1 ] || fail "two windows"
+kill "$gui_pid"
+wait "$gui_pid" 2>/dev/null || true
+gui_pid=
+
+# A sticky byte reads back its value, so the window shows it and writes it
+# back unchanged; the ParameterA checksum is different: the checks repair the
+# section and Apply writes 0x79 where the mouse keeps 0x00.
+start_sim --sticky 0x2F=0x00
+start_gui
+wait_for_read
+# Apply sits at (650, 548) in the 900 x 600 window centred on 1280 x 800.
+# A write, a read-back and three repair passes take about 11 s; then a
+# message box (neither the 900 x 600 window nor the 200 x 192 busy window).
+message_shown() {
+  for w in $(xdotool search --onlyvisible --pid "$gui_pid" 2>/dev/null); do
+    size=$(xdotool getwindowgeometry "$w" | awk '/Geometry/ {print $2}')
+    [ "$size" != 900x600 ] && [ "$size" != 200x192 ] && return 0
+  done
+  return 1
+}
+xdotool mousemove 895 664 click 1
+for _ in $(seq 60); do
+  message_shown && break
+  sleep 0.5
+done
+import -window root "$shots/apply-fail.png" || true
+message_shown || fail "no message after a write that did not stick"
+echo PASS

@@ -1,0 +1,143 @@
+#include "ui/app/main_window.h"
+
+#include <QBitmap>
+#include <QTest>
+
+#include <filesystem>
+
+#include "core/config/default_images.h"
+#include "platform/virtual_pacer.h"
+#include "sim/sim_hid_bus.h"
+#include "ui/app/skin_label.h"
+
+namespace orvane::ui {
+
+// The real main window over an in-process emulated mouse, in virtual time:
+// the test plays DevTimer's ticks itself.
+class MainWindowTest : public QObject {
+  Q_OBJECT
+
+ private:
+  struct Fixture {
+    Fixture() {
+      MainWindow::MessageHook() = [this](const QString& text) { messages << text; };
+      window = std::make_unique<MainWindow>(bus, pacer,
+                                            std::filesystem::temp_directory_path().string() + "/");
+      window->show();
+    }
+    ~Fixture() { MainWindow::MessageHook() = nullptr; }
+    template <typename T = QWidget>
+    T* Find(const char* name) {
+      return window->findChild<T*>(name);
+    }
+    void Click(const char* name) { QTest::mouseClick(Find<SkinLabel>(name), Qt::LeftButton); }
+    void Plug() {
+      firmware->memory() = config::DefaultImage(1);
+      bus.PlugMouse("mouse", firmware);
+      window->shell().DevTimerTimer();
+    }
+
+    platform::VirtualPacer pacer;
+    sim::SimHidBus bus;
+    std::shared_ptr<sim::MouseFirmware> firmware = std::make_shared<sim::MouseFirmware>();
+    QStringList messages;
+    std::unique_ptr<MainWindow> window;
+  };
+
+ private slots:
+  void startsOnPageOneWithInputBlocked() {
+    Fixture f;
+    QCOMPARE(f.window->windowTitle(), QString("Orvane Gaming Mouse v1.0"));
+    QVERIFY(f.Find("gbPage1")->isVisible());
+    QVERIFY(!f.Find("gbPage2")->isVisible());
+    QVERIFY(f.Find("Disable_All_1")->isVisible());
+    QCOMPARE(f.Find<QLabel>("Key1")->text(), QString("Left Click"));
+    QVERIFY(f.window->devTimer().timer.isActive());
+    QCOMPARE(f.window->devTimer().timer.interval(), 2500);
+    // The window is shaped by the maroon of its background.
+    QVERIFY(!f.window->mask().isEmpty());
+    QVERIFY(!f.window->mask().contains(QPoint(0, 0)));
+    QVERIFY(f.window->mask().contains(QPoint(450, 300)));
+  }
+
+  void layoutTablePlacesAndHidesButtons() {
+    Fixture f;
+    QCOMPARE(f.Find("Btn_Apply_1")->geometry().topLeft(), QPoint(650, 548));
+    QCOMPARE(f.Find("Img_Apply_3")->geometry().topLeft(), QPoint(650, 548));
+    QCOMPARE(f.Find("Btn_Apply_1")->size(), f.Find("Img_Apply_1")->size());
+    QVERIFY(f.Find("Btn_Apply_1")->isVisibleTo(f.Find("gbPage1")));
+    QVERIFY(!f.Find("Btn_Confirm2_1")->isVisibleTo(f.Find("gbPage1")));  // Btn_A5_Enable=0
+    // The page buttons leave room at both ends of their picture.
+    QCOMPARE(f.Find("Btn_Main_1")->geometry(), QRect(38, 70, 104, 32));
+  }
+
+  void pluggingReadsAndUnlocks() {
+    Fixture f;
+    f.Plug();
+    QVERIFY(!f.Find("Disable_All_1")->isVisible());
+    QVERIFY(f.messages.isEmpty());
+    QVERIFY(f.window->shell().MouseConnected());
+    for (const QWidget* widget : QApplication::topLevelWidgets()) {
+      QVERIFY2(widget == f.window.get() || !widget->isVisible(), qPrintable(widget->objectName()));
+    }
+  }
+
+  void unpluggingShowsTheConnectMessageOnce() {
+    Fixture f;
+    f.Plug();
+    f.bus.Unplug("mouse");
+    f.window->shell().DevTimerTimer();
+    f.window->shell().DevTimerTimer();
+    QCOMPARE(
+        f.messages,
+        QStringList{
+            "Please Connect the USB Device\n\nPlease check your device is attached to USB port"});
+    QVERIFY(f.Find("Disable_All_1")->isVisible());
+  }
+
+  void pageButtonWithoutAMouse() {
+    Fixture f;
+    f.Click("Btn_Adv_1");
+    QCOMPARE(f.messages, QStringList{"Finding the specified device"});
+    QVERIFY(f.Find("gbPage1")->isVisible());
+    QVERIFY(!f.Find("gbPage2")->isVisible());
+  }
+
+  void languageSwitchTranslatesCaptions() {
+    Fixture f;
+    f.Plug();
+    f.Click("Btn_Lang2_1");
+    QCOMPARE(f.Find<QLabel>("Btn_Main_1")->text(), QString("Office Mode"));
+    QCOMPARE(f.Find<QLabel>("Key1")->text(), QString("Left Click"));
+    f.Click("Btn_Lang3_2");
+    QCOMPARE(f.Find<QLabel>("Key1")->text(), QString("左键"));
+    QCOMPARE(f.Find<QLabel>("Btn_Apply_4")->text(), QString("应用"));
+    f.Click("Btn_Lang1_1");
+    QCOMPARE(f.Find<QLabel>("Btn_Main_1")->text(), QString("Profile1"));
+  }
+
+  void applyThatDoesNotStickShowsFail() {
+    Fixture f;
+    f.Plug();
+    f.firmware->faults().sticky[0x0D0] = 0x00;
+    f.Click("Btn_Apply_1");
+    QCOMPARE(f.messages, QStringList{"Fail"});
+    QVERIFY(!f.Find("Disable_All_1")->isVisible());
+    QVERIFY(f.window->devTimer().timer.isActive());
+  }
+
+  void pageSwitchWithAMouse() {
+    Fixture f;
+    f.Plug();
+    f.Click("Btn_Adv_1");
+    QVERIFY(f.Find("gbPage2")->isVisible());
+    QVERIFY(!f.Find("gbPage1")->isVisible());
+    f.Click("Btn_Main_2");
+    QVERIFY(f.Find("gbPage1")->isVisible());
+  }
+};
+
+}  // namespace orvane::ui
+
+QTEST_MAIN(orvane::ui::MainWindowTest)
+#include "main_window_test.moc"
