@@ -1,12 +1,12 @@
 // Start-up of the program to its first painted frame, and peak memory: the
 // real main window with the system's HID backends and the real pacer. Runs
 // on the display in DISPLAY, or offscreen without one.
+#include <unistd.h>
 #include <QApplication>
 #include <QElapsedTimer>
 #include <QTimer>
 #include <cstdio>
 #include <cstdlib>
-#include <unistd.h>
 
 #include "emulator_process.h"
 #include "platform/composite_hid_backend.h"

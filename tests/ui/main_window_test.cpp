@@ -5,6 +5,7 @@
 
 #include <filesystem>
 
+#include "core/app/layout_keys.h"
 #include "core/config/default_images.h"
 #include "platform/virtual_pacer.h"
 #include "sim/sim_hid_bus.h"
@@ -71,6 +72,22 @@ class MainWindowTest : public QObject {
     QCOMPARE(f.Find("Btn_Main_1")->geometry(), QRect(38, 70, 104, 32));
   }
 
+  void layoutRulesFromAnotherTable() {
+    Fixture f;
+    std::string text = app::EmbeddedText("org1");
+    text += "\nBtn_A1_Enable=0\nBtn_A2_X=820\nBtn_A2_Y=600\nBtn_A8_Y=9480\n";
+    f.window->ApplyLayoutTable(1, app::IniTable::Parse(text));
+    for (int copy = 1; copy <= 4; ++copy) {
+      const QWidget* page = f.Find(qPrintable(QString("gbPage%1").arg(copy)));
+      QVERIFY(!f.Find(qPrintable(QString("Btn_Confirm_%1").arg(copy)))->isVisibleTo(page));
+      QVERIFY(!f.Find(qPrintable(QString("Img_Confirm_%1").arg(copy)))->isVisibleTo(page));
+      QCOMPARE(f.Find(qPrintable(QString("Img_Apply_%1").arg(copy)))->pos(), QPoint(820, 600));
+    }
+    // Present, but outside the window.
+    QVERIFY(f.Find("Btn_Read_1")->isVisibleTo(f.Find("gbPage1")));
+    QVERIFY(!f.window->rect().intersects(f.Find("Btn_Read_1")->geometry()));
+  }
+
   void pluggingReadsAndUnlocks() {
     Fixture f;
     f.Plug();
@@ -124,6 +141,21 @@ class MainWindowTest : public QObject {
     QCOMPARE(f.messages, QStringList{"Fail"});
     QVERIFY(!f.Find("Disable_All_1")->isVisible());
     QVERIFY(f.window->devTimer().timer.isActive());
+  }
+
+  void keyMenuOpensAwayFromTheEdges() {
+    Fixture f;
+    f.Plug();
+    f.Click("Key1");  // left column: to the right of the label's centre
+    QWidget* menu = f.Find("Pnl_Main");
+    QVERIFY(menu->isVisible());
+    const QRect key1 = f.Find("Key1")->geometry();
+    QCOMPARE(menu->pos(), QPoint(key1.x() + key1.width() / 2, key1.y() + key1.height() / 2));
+    QCOMPARE(menu->height(), 194);
+    f.Click("Key6");  // near the right edge: to the left
+    const QRect key6 = f.Find("Key6")->geometry();
+    QCOMPARE(menu->x(), key6.x() + key6.width() / 2 - menu->width());
+    QCOMPARE(f.Find<QLabel>("Key_Standard")->text(), QString(" * Standard Mouse Keys"));
   }
 
   void pageSwitchWithAMouse() {

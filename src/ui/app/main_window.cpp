@@ -100,6 +100,7 @@ void MainWindow::BuildPages() {
   for (int copy = 1; copy <= 4; ++copy)
     BuildPageCopy(copy);
   BuildKeyLabels();
+  BuildKeyMenu();
   for (int copy = 1; copy <= 4; ++copy) {
     // Transparent full-page covers that swallow input while the UI is locked.
     blockers_[copy - 1] = new QWidget(pages_[copy - 1]);
@@ -146,6 +147,47 @@ void MainWindow::BuildKeyLabels() {
             [this, k] { key_pictures_[k]->setPixmap(SkinPicture("KeyS_01")); });
   }
 }
+
+void MainWindow::BuildKeyMenu() {
+  // The rows of the key-function menu; what each offers is the button page's
+  // business, so here they only name their groups.
+  key_menu_ = new QWidget(this);
+  key_menu_->setObjectName("Pnl_Main");
+  key_menu_->setAutoFillBackground(true);
+  static constexpr const char* kRows[8][2] = {
+      {"Key_Standard", "Str201"}, {"Key_Special", "Str202"},  {"Key_Media", "Str203"},
+      {"Key_WWW", "Str204"},      {"Key_MyPC", "Str207"},     {"Key_Assembly", "Str205"},
+      {"Key_Macro", "Str206"},    {"Key_FireMacro", "Str208"}};
+  for (int row = 0; row < 8; ++row) {
+    auto* item = new QLabel(key_menu_);
+    item->setObjectName(kRows[row][0]);
+    item->setProperty("caption_key", kRows[row][1]);
+    item->setGeometry(0, 24 * row + 1, 190, 24);
+    key_menu_rows_.push_back(item);
+  }
+  key_menu_->hide();
+  for (int k = 0; k < 9; ++k) {
+    connect(key_labels_[k], &SkinLabel::clicked, this, [this, k] { ShowPnlMain(k + 1); });
+  }
+}
+
+void MainWindow::ShowPnlMain(int k) {
+  HideAllMenu();
+  selected_key_ = k;
+  const int width = layout_.Integer(layout_section_, "M_L_W");
+  key_menu_rows_.back()->show();  // the fire-macro row is offered from page labels
+  SetKeyMenuHeight(app::KeyMenuHeight(true));
+  const QRect label = key_labels_[k - 1]->geometry();
+  const app::Point at = app::KeyMenuPosition({label.x(), label.y(), label.width(), label.height()},
+                                             width, key_menu_->height(), skin_width_, skin_height_);
+  key_menu_->setGeometry(at.x, at.y, width, key_menu_->height());
+  key_menu_->show();
+  key_menu_->raise();
+}
+
+void MainWindow::HideAllMenu() { key_menu_->hide(); }
+
+void MainWindow::SetKeyMenuHeight(int height) { key_menu_->resize(key_menu_->width(), height); }
 
 void MainWindow::ConnectButtons() {
   const auto on = [this](const char* name, auto action) {
@@ -196,8 +238,12 @@ void MainWindow::PlaceButton(SkinButton& button, const std::string& key, bool sp
 }
 
 void MainWindow::ApplyLayout(int n) {
+  ApplyLayoutTable(n, app::IniTable::Parse(app::EmbeddedText("org" + std::to_string(n))));
+}
+
+void MainWindow::ApplyLayoutTable(int n, const app::IniTable& table) {
   layout_section_ = "org" + std::to_string(n);
-  layout_ = app::IniTable::Parse(app::EmbeddedText(layout_section_));
+  layout_ = table;
   const QPixmap background = SkinPicture(QString("L%1_BackGround").arg(n));
   for (QLabel* base : backgrounds_)
     base->setPixmap(background);
@@ -254,10 +300,25 @@ void MainWindow::ApplyLanguage() {
   }
   for (SkinLabel* label : key_labels_)
     style(label, "Size_C", "Color_C");
+  StyleKeyMenu(family, colour("Color_G_Back"), colour("Color_G"));
   // The product title names the application; Qt would append a display name
   // to the window caption, which a second start looks for exactly.
   QApplication::setApplicationName(QString::fromStdString(shell_->Text("Title")));
   RefreshKeyLabels();
+}
+
+void MainWindow::StyleKeyMenu(const QString& family, const QColor& back, const QColor& text) {
+  QPalette palette = key_menu_->palette();
+  palette.setColor(QPalette::Window, back);
+  palette.setColor(QPalette::WindowText, text);
+  key_menu_->setPalette(palette);
+  QFont font(family);
+  font.setPixelSize(layout_.Integer(layout_section_, "Size_G") + 4);
+  for (QLabel* row : key_menu_rows_) {
+    const QByteArray key = row->property("caption_key").toByteArray();
+    row->setText(" " + Text("Str200") + " " + Text(key.constData()));
+    row->setFont(font);
+  }
 }
 
 void MainWindow::RefreshKeyLabels() {
@@ -367,7 +428,8 @@ void MainWindow::ShowMessage(const std::string& text) {
 void MainWindow::ShowConfiguration(const config::Configuration&) { RefreshKeyLabels(); }
 
 void MainWindow::mousePressEvent(QMouseEvent* event) {
-  // A press on the page background moves the border-less window.
+  // A press on the page background closes the menus and moves the window.
+  HideAllMenu();
   if (event->button() == Qt::LeftButton && windowHandle() != nullptr)
     windowHandle()->startSystemMove();
   QWidget::mousePressEvent(event);

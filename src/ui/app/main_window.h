@@ -38,6 +38,9 @@ class MainWindow : public QWidget, public app::ShellView {
   ~MainWindow() override;
 
   app::Shell& shell() { return *shell_; }
+  // Lays the window out from a layout table of set n (the embedded one, or
+  // another for tests of the rules).
+  void ApplyLayoutTable(int n, const app::IniTable& table);
   QtShellTimer& devTimer() { return timer_; }
   // Tests see messages here instead of a modal box.
   static std::function<void(const QString&)>& MessageHook();
@@ -47,8 +50,8 @@ class MainWindow : public QWidget, public app::ShellView {
   void SetInputBlocked(bool blocked) override;
   void SetBusyVisible(bool visible) override;
   void ShowMessage(const std::string& text) override;
-  void HideAllMenu() override {}
-  void SetKeyMenuHeight(int) override {}
+  void HideAllMenu() override;
+  void SetKeyMenuHeight(int height) override;
   void ShowConfiguration(const config::Configuration& configuration) override;
   void ClearMacroLists() override {}
 
@@ -67,6 +70,9 @@ class MainWindow : public QWidget, public app::ShellView {
   void BuildPages();
   void BuildPageCopy(int copy);
   void BuildKeyLabels();
+  void BuildKeyMenu();
+  // ShowPnlMain_OnClick: the key menu beside key label k (1..9).
+  void ShowPnlMain(int k);
   SkinButton& AddButton(QWidget* page, const QString& name, const QString& family);
   void ApplyLayout(int n);
   void PlaceButton(SkinButton& button, const std::string& key, bool spaced);
@@ -77,6 +83,7 @@ class MainWindow : public QWidget, public app::ShellView {
   void SaveProfile();
   void LoadProfile();
   void RefreshKeyLabels();
+  void StyleKeyMenu(const QString& family, const QColor& back, const QColor& text);
   void MarkPageButtons();
   QString Text(const char* key) const;
 
@@ -91,6 +98,9 @@ class MainWindow : public QWidget, public app::ShellView {
   std::map<QString, SkinButton> buttons_;
   std::array<SkinLabel*, 9> key_labels_{};
   std::array<QLabel*, 9> key_pictures_{};
+  QWidget* key_menu_ = nullptr;  // Pnl_Main
+  std::vector<QLabel*> key_menu_rows_;
+  int selected_key_ = 0;
   int skin_width_ = 0;
   int skin_height_ = 0;
 };
