@@ -1,14 +1,20 @@
 #include "ui/app/main_window.h"
 
+#include <QApplication>
 #include <QBitmap>
+#include <QEnterEvent>
+#include <QLocale>
 #include <QTest>
 
 #include <filesystem>
 
 #include "core/app/layout_keys.h"
 #include "core/config/default_images.h"
+#include "core/config/section_checks.h"
+#include "core/macro/macro_storage.h"
 #include "platform/virtual_pacer.h"
 #include "sim/sim_hid_bus.h"
+#include "ui/app/png_image.h"
 #include "ui/app/skin_label.h"
 
 namespace orvane::ui {
@@ -133,6 +139,24 @@ class MainWindowTest : public QObject {
     QCOMPARE(f.Find<QLabel>("Btn_Main_1")->text(), QString("Profile1"));
   }
 
+  void languageSwitchKeepsAMacroName() {
+    Fixture f;
+    config::Image image = config::DefaultImage(1);
+    const auto name = macro::EncodeMacroName("Recoil");
+    std::copy(name.begin(), name.end(), image.begin() + 0x100);
+    image[0x040 + 9] = 0x06;  // button 4 of key mode 1 plays slot 1
+    image[0x040 + 10] = 0x01;
+    image[0x040 + 11] = 0x21;
+    config::SealSection(std::span<uint8_t>(image.data() + 0x040, 55));
+    f.bus.PlugMouse("mouse", f.firmware);
+    f.firmware->memory() = image;
+    f.window->shell().DevTimerTimer();
+    QCOMPARE(f.Find<QLabel>("Key4")->text(), QString("Recoil"));
+    f.Click("Btn_Lang3_1");
+    QCOMPARE(f.Find<QLabel>("Key4")->text(), QString("Recoil"));
+    QCOMPARE(f.Find<QLabel>("Key1")->text(), QString("左键"));
+  }
+
   void applyThatDoesNotStickShowsFail() {
     Fixture f;
     f.Plug();
@@ -156,6 +180,39 @@ class MainWindowTest : public QObject {
     const QRect key6 = f.Find("Key6")->geometry();
     QCOMPARE(menu->x(), key6.x() + key6.width() / 2 - menu->width());
     QCOMPARE(f.Find<QLabel>("Key_Standard")->text(), QString(" * Standard Mouse Keys"));
+  }
+
+  void engineerPageByGestureWithLocaleCaptions() {
+    for (const auto& [locale, title] :
+         {std::pair<const char*, QString>{"zh_CN", "工程人员界面"}, {"en_US", "Engineer"}}) {
+      QLocale::setDefault(QLocale(locale));
+      Fixture f;
+      QCOMPARE(f.Find<QLabel>("lbl_Engineer")->text(), title);
+      f.Plug();
+      QTest::keyClick(f.window.get(), Qt::Key_E, Qt::ControlModifier | Qt::ShiftModifier);
+      QVERIFY(f.Find("gbPage6")->isVisible());
+      QCOMPARE(f.window->size(), QSize(1000, 600));
+      QVERIFY(!f.window->shell().EngineerUnlocked());
+      QTest::mouseDClick(f.Find("Img_Logo4"), Qt::LeftButton);
+      QVERIFY(f.window->shell().EngineerUnlocked());
+      QTest::keyClick(f.window.get(), Qt::Key_E, Qt::ControlModifier | Qt::ShiftModifier);
+      QVERIFY(f.Find("gbPage1")->isVisible());
+    }
+    QLocale::setDefault(QLocale::c());
+  }
+
+  void hoverPicturesAndNoRollingCaption() {
+    Fixture f;
+    f.Plug();
+    auto* key1 = f.Find<SkinLabel>("Key1");
+    QEnterEvent enter(QPointF(5, 5), QPointF(5, 5), QPointF(5, 5));
+    QApplication::sendEvent(key1, &enter);
+    QTest::qWait(450);  // two ticks of the rolling caption, were it on
+    QCOMPARE(key1->text(), QString("Left Click"));  // TR_Enable is 0
+    QCOMPARE(f.Find<QLabel>("Img_Key1")->pixmap().toImage(), SkinPicture("KeyS_02").toImage());
+    QEvent leave(QEvent::Leave);
+    QApplication::sendEvent(key1, &leave);
+    QCOMPARE(f.Find<QLabel>("Img_Key1")->pixmap().toImage(), SkinPicture("KeyS_01").toImage());
   }
 
   void pageSwitchWithAMouse() {

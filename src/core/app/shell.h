@@ -10,6 +10,7 @@
 #include "core/device/device_link.h"
 #include "core/device/device_poll.h"
 #include "core/device/device_sessions.h"
+#include "core/macro/macro_slots.h"
 #include "platform/hid_backend.h"
 #include "platform/pacer.h"
 
@@ -63,6 +64,10 @@ class Shell : public device::PollListener, public device::SessionUi {
   const device::DeviceLink& Link() const { return link_; }
   const device::DevicePoll& Poll() const { return poll_; }
   bool MouseConnected() const { return link_.HandleValid(); }
+  // LB_MacroName: the names of the six mouse macro slots.
+  const std::vector<std::string>& MacroNames() const { return macro_names_; }
+  bool EngineerUnlocked() const { return engineer_unlocked_; }
+  void UnlockEngineer() { engineer_unlocked_ = true; }
 
   // PollListener.
   void EnterRemovalState() override;
@@ -79,6 +84,7 @@ class Shell : public device::PollListener, public device::SessionUi {
   void ShowMessage(device::Message message) override;
   void ShowFileError(const std::string& what) override { view_.ShowMessage(what); }
   void DataBufToUI() override { view_.ShowConfiguration(configuration_); }
+  void MacroSlotsFilled() override;
   void PostReadPageRestore() override;
 
  private:
@@ -99,6 +105,9 @@ class Shell : public device::PollListener, public device::SessionUi {
   device::DeviceLink link_;
   device::DeviceSessions sessions_;
   device::DevicePoll poll_;
+  macro::BaseMacros base_macros_;
+  std::vector<std::string> macro_names_;
+  bool engineer_unlocked_ = false;
 };
 
 }  // namespace orvane::app

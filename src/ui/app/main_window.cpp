@@ -2,12 +2,16 @@
 
 #include <QApplication>
 #include <QBitmap>
+#include <QDesktopServices>
+#include <QLocale>
+#include <QUrl>
 #include <QFileDialog>
 #include <QKeyEvent>
 #include <QMessageBox>
 #include <QScreen>
 #include <QWindow>
 
+#include "core/app/engineer_captions.h"
 #include "core/app/layout_keys.h"
 #include "core/app/layout_rules.h"
 #include "core/config/action_codes.h"
@@ -94,6 +98,8 @@ void MainWindow::BuildPages() {
       backgrounds_[n] = new QLabel(pages_[n]);
       backgrounds_[n]->setObjectName(QString("Img_Base_%1").arg(n + 1));
       backgrounds_[n]->setGeometry(0, 0, skin_width_, skin_height_);
+      page_pictures_[n] = new QLabel(pages_[n]);
+      page_pictures_[n]->setObjectName(QString("Img_P%1").arg(n + 1));
     }
   }
   pages_[5]->setAutoFillBackground(true);
@@ -101,6 +107,8 @@ void MainWindow::BuildPages() {
     BuildPageCopy(copy);
   BuildKeyLabels();
   BuildKeyMenu();
+  BuildEngineerPage();
+  BuildWebButtons();
   for (int copy = 1; copy <= 4; ++copy) {
     // Transparent full-page covers that swallow input while the UI is locked.
     blockers_[copy - 1] = new QWidget(pages_[copy - 1]);
@@ -145,7 +153,11 @@ void MainWindow::BuildKeyLabels() {
             [this, k] { key_pictures_[k]->setPixmap(SkinPicture("KeyS_02")); });
     connect(key_labels_[k], &SkinLabel::left, this,
             [this, k] { key_pictures_[k]->setPixmap(SkinPicture("KeyS_01")); });
+    ConnectRollingCaption(k);
   }
+  connect(&label_run_, &QTimer::timeout, this, [this] {
+    if (rolling_label_ != nullptr) rolling_label_->setText(QString::fromStdString(rolling_.Tick()));
+  });
 }
 
 void MainWindow::BuildKeyMenu() {
@@ -169,6 +181,63 @@ void MainWindow::BuildKeyMenu() {
   for (int k = 0; k < 9; ++k) {
     connect(key_labels_[k], &SkinLabel::clicked, this, [this, k] { ShowPnlMain(k + 1); });
   }
+}
+
+void MainWindow::BuildEngineerPage() {
+  // Chosen once at start from the locale, as the engineer table is.
+  chinese_engineer_ = app::ChineseEngineerCaptions(QLocale().name().toStdString());
+  auto* logo = new SkinLabel("Img_Logo4", pages_[5]);
+  logo->setPixmap(SkinPicture("RdS_E"));
+  logo->setGeometry(16, 16, 18, 18);
+  connect(logo, &SkinLabel::doubleClicked, this, [this] { shell_->UnlockEngineer(); });
+  engineer_title_ = new QLabel(pages_[5]);
+  engineer_title_->setObjectName("lbl_Engineer");
+  engineer_title_->setFont(QFont("DejaVu Sans"));
+  engineer_title_->setGeometry(44, 12, 400, 26);
+  engineer_title_->setText(QString::fromStdString(app::EngineerCaption(14, chinese_engineer_)));
+  // Page 5's background double click unlocks the fire-macro editor's controls.
+  auto* fire_base = new SkinLabel("Img_Base_5_Unlock", pages_[4]);
+  fire_base->setGeometry(0, 0, skin_width_, skin_height_);
+  fire_base->lower();
+  backgrounds_[4]->lower();
+  connect(fire_base, &SkinLabel::doubleClicked, this, [this] { shell_->UnlockEngineer(); });
+}
+
+void MainWindow::BuildWebButtons() {
+  const app::OrgSettings& settings = shell_->Settings();
+  for (int copy = 1; copy <= 4; ++copy) {
+    SkinButton& web = AddButton(pages_[copy - 1], QString("Btn_Web_%1").arg(copy), "WebS");
+    const QSize size = web.picture->pixmap().size();
+    web.picture->setGeometry(settings.web_x, settings.web_y, size.width(), size.height());
+    web.label->setGeometry(web.picture->geometry());
+    // Hovering lights the web button only while a mouse is connected.
+    disconnect(web.label, &SkinLabel::entered, nullptr, nullptr);
+    connect(web.label, &SkinLabel::entered, this, [this, &web] {
+      if (shell_->MouseConnected()) web.picture->setPixmap(SkinPicture("WebS_03"));
+    });
+    connect(web.label, &SkinLabel::clicked, this, [this, &web] {
+      web.picture->setPixmap(SkinPicture("WebS_02"));
+      if (shell_->Settings().web_enable) {
+        QDesktopServices::openUrl(QUrl(QString::fromStdString(shell_->Settings().web)));
+      }
+    });
+  }
+}
+
+void MainWindow::ConnectRollingCaption(int k) {
+  SkinLabel* label = key_labels_[k];
+  connect(label, &SkinLabel::entered, this, [this, label] {
+    if (!shell_->Settings().tr_enable || !label->isEnabled()) return;
+    rolling_label_ = label;
+    rolling_.Start(label->text().toStdString());
+    label_run_.start(200);
+  });
+  connect(label, &SkinLabel::left, this, [this, label] {
+    if (rolling_label_ != label) return;
+    label_run_.stop();
+    label->setText(QString::fromStdString(rolling_.Saved()));
+    rolling_label_ = nullptr;
+  });
 }
 
 void MainWindow::ShowPnlMain(int k) {
@@ -324,6 +393,7 @@ void MainWindow::StyleKeyMenu(const QString& family, const QColor& back, const Q
 void MainWindow::RefreshKeyLabels() {
   config::NamingContext naming;
   naming.text = [this](std::string_view key) { return shell_->Text(key); };
+  naming.macro_names = shell_->MacroNames();
   const int mode = shell_->CurrentPage() == app::Page::kSecond ? 2 : 1;
   const auto codes = macro::ProfileCodes(shell_->Configuration().data);
   for (int k = 0; k < 9; ++k) {
@@ -434,6 +504,9 @@ void MainWindow::mousePressEvent(QMouseEvent* event) {
     windowHandle()->startSystemMove();
   QWidget::mousePressEvent(event);
 }
+
+// A double click (the unlocks) is not the start of a drag.
+void MainWindow::mouseDoubleClickEvent(QMouseEvent* event) { event->accept(); }
 
 void MainWindow::keyPressEvent(QKeyEvent* event) {
   // The engineer page has no button in any layout: Ctrl+Shift+E opens it.

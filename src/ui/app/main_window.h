@@ -9,6 +9,7 @@
 #include <vector>
 
 #include "core/app/ini_table.h"
+#include "core/app/layout_rules.h"
 #include "core/app/shell.h"
 #include "ui/app/busy_window.h"
 #include "ui/app/skin_label.h"
@@ -57,6 +58,7 @@ class MainWindow : public QWidget, public app::ShellView {
 
  protected:
   void mousePressEvent(QMouseEvent* event) override;
+  void mouseDoubleClickEvent(QMouseEvent* event) override;
   void keyPressEvent(QKeyEvent* event) override;
 
  private:
@@ -71,6 +73,9 @@ class MainWindow : public QWidget, public app::ShellView {
   void BuildPageCopy(int copy);
   void BuildKeyLabels();
   void BuildKeyMenu();
+  void BuildEngineerPage();
+  void BuildWebButtons();
+  void ConnectRollingCaption(int k);
   // ShowPnlMain_OnClick: the key menu beside key label k (1..9).
   void ShowPnlMain(int k);
   SkinButton& AddButton(QWidget* page, const QString& name, const QString& family);
@@ -98,6 +103,12 @@ class MainWindow : public QWidget, public app::ShellView {
   std::map<QString, SkinButton> buttons_;
   std::array<SkinLabel*, 9> key_labels_{};
   std::array<QLabel*, 9> key_pictures_{};
+  std::array<QLabel*, 5> page_pictures_{};  // Img_P1..Img_P5
+  QLabel* engineer_title_ = nullptr;
+  bool chinese_engineer_ = false;
+  QTimer label_run_;  // LabelRun: the rolling caption
+  app::RollingCaption rolling_;
+  SkinLabel* rolling_label_ = nullptr;
   QWidget* key_menu_ = nullptr;  // Pnl_Main
   std::vector<QLabel*> key_menu_rows_;
   int selected_key_ = 0;
