@@ -207,7 +207,7 @@ class MainWindowTest : public QObject {
     auto* key1 = f.Find<SkinLabel>("Key1");
     QEnterEvent enter(QPointF(5, 5), QPointF(5, 5), QPointF(5, 5));
     QApplication::sendEvent(key1, &enter);
-    QTest::qWait(450);  // two ticks of the rolling caption, were it on
+    QTest::qWait(450);                              // two ticks of the rolling caption, were it on
     QCOMPARE(key1->text(), QString("Left Click"));  // TR_Enable is 0
     QCOMPARE(f.Find<QLabel>("Img_Key1")->pixmap().toImage(), SkinPicture("KeyS_02").toImage());
     QEvent leave(QEvent::Leave);

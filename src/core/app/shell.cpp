@@ -71,7 +71,9 @@ void Shell::EnterRemovalState() {
 
 void Shell::MouseOpened() { sessions_.ReadDevInfo(); }
 
-void Shell::MacroSlotsFilled() { macro_names_ = macro::ReadAndRefreshMacro(configuration_, base_macros_); }
+void Shell::MacroSlotsFilled() {
+  macro_names_ = macro::ReadAndRefreshMacro(configuration_, base_macros_);
+}
 
 void Shell::ShowBusy() {
   view_.SetBusyVisible(true);

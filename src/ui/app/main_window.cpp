@@ -3,12 +3,12 @@
 #include <QApplication>
 #include <QBitmap>
 #include <QDesktopServices>
-#include <QLocale>
-#include <QUrl>
 #include <QFileDialog>
 #include <QKeyEvent>
+#include <QLocale>
 #include <QMessageBox>
 #include <QScreen>
+#include <QUrl>
 #include <QWindow>
 
 #include "core/app/engineer_captions.h"
@@ -74,8 +74,9 @@ MainWindow::MainWindow(platform::HidBackend& backend, platform::Pacer& pacer, st
   skin_height_ = background.height();
   setFixedSize(skin_width_, skin_height_);
   // The maroon of the background is see-through: the window takes its shape.
-  setMask(QBitmap::fromImage(background.convertToFormat(QImage::Format_RGB32)
-                                 .createMaskFromColor(qRgb(0x80, 0, 0), Qt::MaskInColor)));
+  skin_mask_ = QBitmap::fromImage(background.convertToFormat(QImage::Format_RGB32)
+                                      .createMaskFromColor(qRgb(0x80, 0, 0), Qt::MaskInColor));
+  setMask(skin_mask_);
   BuildPages();
   ConnectButtons();
   ApplyLayout(1);
@@ -465,6 +466,7 @@ void MainWindow::ShowPage(app::Page page) {
     clearMask();
   } else {
     setFixedSize(skin_width_, skin_height_);
+    setMask(skin_mask_);
   }
 }
 
@@ -509,10 +511,12 @@ void MainWindow::mousePressEvent(QMouseEvent* event) {
 void MainWindow::mouseDoubleClickEvent(QMouseEvent* event) { event->accept(); }
 
 void MainWindow::keyPressEvent(QKeyEvent* event) {
-  // The engineer page has no button in any layout: Ctrl+Shift+E opens it.
+  // The engineer page has no button in any layout: Ctrl+Shift+E opens it,
+  // and the same keys lead back to the main page.
   if (event->key() == Qt::Key_E &&
       event->modifiers() == (Qt::ControlModifier | Qt::ShiftModifier)) {
-    OnPageButton(app::Page::kEngineer);
+    const bool on_engineer = shell_->CurrentPage() == app::Page::kEngineer;
+    OnPageButton(on_engineer ? app::Page::kMain : app::Page::kEngineer);
     return;
   }
   QWidget::keyPressEvent(event);

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QBitmap>
 #include <QTimer>
 #include <QWidget>
 #include <array>
@@ -112,6 +113,7 @@ class MainWindow : public QWidget, public app::ShellView {
   QWidget* key_menu_ = nullptr;  // Pnl_Main
   std::vector<QLabel*> key_menu_rows_;
   int selected_key_ = 0;
+  QBitmap skin_mask_;
   int skin_width_ = 0;
   int skin_height_ = 0;
 };
