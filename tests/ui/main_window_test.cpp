@@ -74,6 +74,7 @@ class MainWindowTest : public QObject {
     QCOMPARE(f.Find("Btn_Apply_1")->size(), f.Find("Img_Apply_1")->size());
     QVERIFY(f.Find("Btn_Apply_1")->isVisibleTo(f.Find("gbPage1")));
     QVERIFY(!f.Find("Btn_Confirm2_1")->isVisibleTo(f.Find("gbPage1")));  // Btn_A5_Enable=0
+    QCOMPARE(f.Find("Img_P1")->geometry(), QRect(20, 112, 860, 430));
     // The page buttons leave room at both ends of their picture.
     QCOMPARE(f.Find("Btn_Main_1")->geometry(), QRect(38, 70, 104, 32));
   }

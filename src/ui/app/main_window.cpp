@@ -307,6 +307,15 @@ void MainWindow::PlaceButton(SkinButton& button, const std::string& key, bool sp
   button.label->setVisible(placement.visible);
 }
 
+void MainWindow::PlacePagePicture(int n, int page) {
+  QLabel* picture = page_pictures_[page - 1];
+  picture->setPixmap(SkinPicture(QString("L%1_Back%2").arg(n).arg(page)));
+  const std::string prefix = "P" + std::to_string(page);
+  picture->setGeometry(layout_.Integer(layout_section_, prefix + "_X"),
+                       layout_.Integer(layout_section_, prefix + "_Y"), picture->pixmap().width(),
+                       picture->pixmap().height());
+}
+
 void MainWindow::ApplyLayout(int n) {
   ApplyLayoutTable(n, app::IniTable::Parse(app::EmbeddedText("org" + std::to_string(n))));
 }
@@ -317,6 +326,8 @@ void MainWindow::ApplyLayoutTable(int n, const app::IniTable& table) {
   const QPixmap background = SkinPicture(QString("L%1_BackGround").arg(n));
   for (QLabel* base : backgrounds_)
     base->setPixmap(background);
+  for (int page = 1; page <= 5; ++page)
+    PlacePagePicture(n, page);
   for (int copy = 1; copy <= 4; ++copy) {
     for (const ButtonSpec& spec : kPageButtons) {
       PlaceButton(buttons_[CopyName("Btn", spec.name, copy)], spec.key, spec.spaced);

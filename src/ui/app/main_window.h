@@ -81,6 +81,7 @@ class MainWindow : public QWidget, public app::ShellView {
   void ShowPnlMain(int k);
   SkinButton& AddButton(QWidget* page, const QString& name, const QString& family);
   void ApplyLayout(int n);
+  void PlacePagePicture(int n, int page);
   void PlaceButton(SkinButton& button, const std::string& key, bool spaced);
   void ApplyLanguage();
   void ConnectButtons();
