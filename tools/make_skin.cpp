@@ -128,6 +128,17 @@ void Draw(Canvas& canvas, const std::string& kind, Rgb fill, Rgb border, Rgb acc
     canvas.Line(8, h / 2.0, w - 9, h / 2.0, 2.2, accent);
   } else if (kind == "frame") {
     canvas.RoundedPlate(4, fill, border, 2, false);
+  } else if (kind == "bar") {
+    canvas.RoundedPlate(std::min(4, h / 2), fill, border, 1, false);
+  } else if (kind == "gun") {
+    // A rifle in profile: barrel, body, magazine, grip and stock.
+    canvas.RoundedPlate(6, fill, border, 1, true);
+    const double y = h * 0.42;
+    canvas.Line(w * 0.10, y + 4, w * 0.30, y, 5, accent);             // stock
+    canvas.Line(w * 0.30, y, w * 0.72, y, 6, accent);                 // body
+    canvas.Line(w * 0.72, y - 1, w * 0.92, y - 1, 2.5, accent);       // barrel
+    canvas.Line(w * 0.50, y + 3, w * 0.46, y + h * 0.30, 4, accent);  // magazine
+    canvas.Line(w * 0.36, y + 3, w * 0.33, y + h * 0.24, 4, accent);  // grip
   }
 }
 

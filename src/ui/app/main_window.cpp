@@ -172,12 +172,16 @@ void MainWindow::BuildKeyMenu() {
       {"Key_WWW", "Str204"},      {"Key_MyPC", "Str207"},     {"Key_Assembly", "Str205"},
       {"Key_Macro", "Str206"},    {"Key_FireMacro", "Str208"}};
   for (int row = 0; row < 8; ++row) {
-    auto* item = new QLabel(key_menu_);
-    item->setObjectName(kRows[row][0]);
+    auto* item = new SkinLabel(kRows[row][0], key_menu_);
+    item->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
+    item->setAutoFillBackground(true);
+    connect(item, &SkinLabel::entered, this, [this, item] { HighlightMenuItem(item, true); });
+    connect(item, &SkinLabel::left, this, [this, item] { HighlightMenuItem(item, false); });
     item->setProperty("caption_key", kRows[row][1]);
     item->setGeometry(0, 24 * row + 1, 190, 24);
     key_menu_rows_.push_back(item);
   }
+  key_menu_->resize(190, app::KeyMenuHeight(false));
   key_menu_->hide();
   for (int k = 0; k < 9; ++k) {
     connect(key_labels_[k], &SkinLabel::clicked, this, [this, k] { ShowPnlMain(k + 1); });
@@ -245,14 +249,25 @@ void MainWindow::ShowPnlMain(int k) {
   HideAllMenu();
   selected_key_ = k;
   const int width = layout_.Integer(layout_section_, "M_L_W");
-  key_menu_rows_.back()->show();  // the fire-macro row is offered from page labels
-  SetKeyMenuHeight(app::KeyMenuHeight(true));
+  // The fire-macro row is offered from page labels; whether it can be seen is
+  // the menu's height, which the page switch set (194 only where GD_Enable
+  // lets profile 2 show it).
+  key_menu_rows_.back()->show();
   const QRect label = key_labels_[k - 1]->geometry();
   const app::Point at = app::KeyMenuPosition({label.x(), label.y(), label.width(), label.height()},
                                              width, key_menu_->height(), skin_width_, skin_height_);
   key_menu_->setGeometry(at.x, at.y, width, key_menu_->height());
   key_menu_->show();
   key_menu_->raise();
+}
+
+// ButtonTypeH: white text on the macro colour while hovered.
+void MainWindow::HighlightMenuItem(QLabel* item, bool on) {
+  const auto colour = [this](const char* prefix) { return LayoutColour(prefix); };
+  QPalette palette = item->palette();
+  palette.setColor(QPalette::Window, on ? colour("Color_MACRO") : colour("Color_G_Back"));
+  palette.setColor(QPalette::WindowText, on ? QColor(Qt::white) : colour("Color_G"));
+  item->setPalette(palette);
 }
 
 void MainWindow::HideAllMenu() { key_menu_->hide(); }
@@ -356,13 +371,15 @@ QString MainWindow::Text(const char* key) const {
   return QString::fromStdString(shell_->Text(key));
 }
 
-void MainWindow::ApplyLanguage() {
-  const auto colour = [this](const char* prefix) {
-    const auto part = [&](const char* c) {
-      return layout_.Integer(layout_section_, std::string(prefix) + c);
-    };
-    return QColor(part("_R"), part("_G"), part("_B"));
+QColor MainWindow::LayoutColour(const char* prefix) const {
+  const auto part = [&](const char* c) {
+    return layout_.Integer(layout_section_, std::string(prefix) + c);
   };
+  return QColor(part("_R"), part("_G"), part("_B"));
+}
+
+void MainWindow::ApplyLanguage() {
+  const auto colour = [this](const char* prefix) { return LayoutColour(prefix); };
   const QString family = QString::fromStdString(shell_->Text("FontName"));
   const auto style = [&](SkinLabel* label, const char* size_key, const char* colour_key) {
     QFont font(family);

@@ -79,6 +79,7 @@ class MainWindow : public QWidget, public app::ShellView {
   void ConnectRollingCaption(int k);
   // ShowPnlMain_OnClick: the key menu beside key label k (1..9).
   void ShowPnlMain(int k);
+  void HighlightMenuItem(QLabel* item, bool on);
   SkinButton& AddButton(QWidget* page, const QString& name, const QString& family);
   void ApplyLayout(int n);
   void PlacePagePicture(int n, int page);
@@ -93,6 +94,8 @@ class MainWindow : public QWidget, public app::ShellView {
   void StyleKeyMenu(const QString& family, const QColor& back, const QColor& text);
   void MarkPageButtons();
   QString Text(const char* key) const;
+  // Three keys prefix_R, prefix_G, prefix_B of the layout in use.
+  QColor LayoutColour(const char* prefix) const;
 
   QtShellTimer timer_;
   std::unique_ptr<app::Shell> shell_;
