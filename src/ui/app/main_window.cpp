@@ -462,20 +462,20 @@ void MainWindow::OnLanguageButton(int n) {
   ApplyLayout(n);
 }
 
+// The file dialogs open only with a mouse to read from or write to.
+bool MainWindow::RequireMouse() {
+  if (!shell_->MouseConnected()) ShowMessage(shell_->Text("Str020"));
+  return shell_->MouseConnected();
+}
+
 void MainWindow::SaveProfile() {
-  if (!shell_->MouseConnected()) {
-    ShowMessage(shell_->Text("Str020"));
-    return;
-  }
+  if (!RequireMouse()) return;
   const QString file = QFileDialog::getSaveFileName(this, {}, {}, "SaveFile(*.bin)");
   if (!file.isEmpty()) shell_->SaveProfile(file.toStdString());
 }
 
 void MainWindow::LoadProfile() {
-  if (!shell_->MouseConnected()) {
-    ShowMessage(shell_->Text("Str020"));
-    return;
-  }
+  if (!RequireMouse()) return;
   const QString file = QFileDialog::getOpenFileName(this, {}, {}, "LoadFile(*.bin)");
   if (!file.isEmpty()) shell_->LoadProfile(file.toStdString());
 }

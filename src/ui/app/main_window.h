@@ -88,6 +88,7 @@ class MainWindow : public QWidget, public app::ShellView {
   void ConnectButtons();
   void OnPageButton(app::Page page);
   void OnLanguageButton(int n);
+  bool RequireMouse();
   void SaveProfile();
   void LoadProfile();
   void RefreshKeyLabels();
