@@ -22,7 +22,7 @@ namespace orvane::ui {
 
 namespace {
 
-struct ButtonSpec {
+struct PageButton {
   const char* name;     // "Confirm" -> Btn_Confirm_1 over Img_Confirm_1
   const char* key;      // layout family key
   const char* family;   // picture family
@@ -30,7 +30,7 @@ struct ButtonSpec {
   bool spaced;          // the page and language buttons leave room at their ends
 };
 
-constexpr ButtonSpec kPageButtons[] = {
+constexpr PageButton kPageButtons[] = {
     {"Confirm", "Btn_A1", "BtnS", "Str000", false},
     {"Apply", "Btn_A2", "BtnS", "Str001", false},
     {"Confirm1", "Btn_A3", "BtnS", "Str002", false},
@@ -139,8 +139,8 @@ MainWindow::SkinButton& MainWindow::AddButton(QWidget* page, const QString& name
 }
 
 void MainWindow::BuildPageCopy(int copy) {
-  for (const ButtonSpec& spec : kPageButtons) {
-    AddButton(pages_[copy - 1], CopyName("Btn", spec.name, copy), spec.family);
+  for (const PageButton& button : kPageButtons) {
+    AddButton(pages_[copy - 1], CopyName("Btn", button.name, copy), button.family);
   }
 }
 
@@ -344,8 +344,8 @@ void MainWindow::ApplyLayoutTable(int n, const app::IniTable& table) {
   for (int page = 1; page <= 5; ++page)
     PlacePagePicture(n, page);
   for (int copy = 1; copy <= 4; ++copy) {
-    for (const ButtonSpec& spec : kPageButtons) {
-      PlaceButton(buttons_[CopyName("Btn", spec.name, copy)], spec.key, spec.spaced);
+    for (const PageButton& button : kPageButtons) {
+      PlaceButton(buttons_[CopyName("Btn", button.name, copy)], button.key, button.spaced);
     }
   }
   const int key_width = layout_.Integer(layout_section_, "Key_Width");
@@ -390,10 +390,10 @@ void MainWindow::ApplyLanguage() {
     label->setPalette(palette);
   };
   for (int copy = 1; copy <= 4; ++copy) {
-    for (const ButtonSpec& spec : kPageButtons) {
-      SkinLabel* label = buttons_[CopyName("Btn", spec.name, copy)].label;
-      label->setText(spec.caption[0] ? Text(spec.caption) : QString());
-      style(label, spec.spaced ? "Size_B" : "Size_A", spec.spaced ? "Color_B" : "Color_A");
+    for (const PageButton& button : kPageButtons) {
+      SkinLabel* label = buttons_[CopyName("Btn", button.name, copy)].label;
+      label->setText(button.caption[0] ? Text(button.caption) : QString());
+      style(label, button.spaced ? "Size_B" : "Size_A", button.spaced ? "Color_B" : "Color_A");
     }
   }
   for (SkinLabel* label : key_labels_)
@@ -440,11 +440,11 @@ void MainWindow::MarkPageButtons() {
   const auto current = marked.find(shell_->CurrentPage());
   const QString language = QString("Lang%1").arg(shell_->LangIndex());
   for (int copy = 1; copy <= 4; ++copy) {
-    for (const ButtonSpec& spec : kPageButtons) {
-      if (QString(spec.family) != "SetS") continue;
-      const bool on = (current != marked.end() && QString(spec.name) == current->second) ||
-                      QString(spec.name) == language;
-      buttons_[CopyName("Btn", spec.name, copy)].picture->setPixmap(
+    for (const PageButton& button : kPageButtons) {
+      if (QString(button.family) != "SetS") continue;
+      const bool on = (current != marked.end() && QString(button.name) == current->second) ||
+                      QString(button.name) == language;
+      buttons_[CopyName("Btn", button.name, copy)].picture->setPixmap(
           SkinPicture(on ? "SetS_03" : "SetS_01"));
     }
   }
