@@ -28,10 +28,11 @@ else
 fi
 
 if [ -z "${DISPLAY:-}" ]; then
-  export DISPLAY=:97
-  Xvfb "$DISPLAY" -screen 0 1280x800x24 -nolisten tcp >/dev/null 2>&1 &
+  display_file=$(mktemp)
+  Xvfb -displayfd 3 -screen 0 1280x800x24 -nolisten tcp 3>"$display_file" >/dev/null 2>&1 &
   pids+=($!)
-  sleep 0.5
+  for _ in $(seq 50); do [ -s "$display_file" ] && break; sleep 0.1; done
+  export DISPLAY=:$(head -1 "$display_file")
   echo "no display: running on a virtual one; screenshots go to build/orvane-mouse.png (Ctrl-C ends)"
   ( while sleep 4; do import -window root build/orvane-mouse.png 2>/dev/null || true; done ) &
   pids+=($!)

@@ -9,9 +9,14 @@ ctl=$2
 gui=$3
 shots=$4
 . "$(dirname "$0")/emulator_lib.sh"
-export DISPLAY=:$((90 + RANDOM % 9))
-Xvfb "$DISPLAY" -screen 0 1280x800x24 -nolisten tcp >/dev/null 2>&1 &
+# Xvfb picks a free display itself, so parallel runs never share one.
+Xvfb -displayfd 3 -screen 0 1280x800x24 -nolisten tcp 3>"$work/display" >/dev/null 2>&1 &
 xvfb_pid=$!
+for _ in $(seq 50); do
+  [ -s "$work/display" ] && break
+  sleep 0.1
+done
+export DISPLAY=:$(head -1 "$work/display")
 gui_pid=
 stop_all() {
   [ -n "$gui_pid" ] && kill "$gui_pid" 2>/dev/null || true
@@ -32,12 +37,17 @@ start_gui() {
   fail "the window did not appear"
 }
 windows() { xdotool search --onlyvisible --pid "$gui_pid" 2>/dev/null | wc -l; }
-# The first poll comes at 2.5 s, then the 2.1 s settle wait and a 1.8 s read.
+# The first poll comes at 2.5 s, then the 2.1 s settle wait and a 1.8 s read
+# with the busy window up: wait for it to come and go.
 wait_for_read() {
-  sleep 6.5
-  for _ in $(seq 20); do
+  for _ in $(seq 100); do
+    [ "$(windows)" -ge 2 ] && break
+    sleep 0.2
+  done
+  [ "$(windows)" -ge 2 ] || fail "the mouse was never read"
+  for _ in $(seq 100); do
     [ "$(windows)" = 1 ] && return
-    sleep 0.5
+    sleep 0.2
   done
   fail "the busy window stayed"
 }
