@@ -1,19 +1,27 @@
 #include "ui/app/main_window.h"
 
+#include <QAbstractButton>
 #include <QApplication>
 #include <QBitmap>
+#include <QComboBox>
 #include <QEnterEvent>
 #include <QLocale>
+#include <QTabWidget>
 #include <QTest>
 
 #include <filesystem>
 
+#include "core/app/engineer_captions.h"
+#include "core/app/engineer_controls.h"
+#include "core/app/key_menus.h"
 #include "core/app/layout_keys.h"
+#include "core/app/page_controls.h"
 #include "core/config/default_images.h"
 #include "core/config/section_checks.h"
 #include "core/macro/macro_storage.h"
 #include "platform/virtual_pacer.h"
 #include "sim/sim_hid_bus.h"
+#include "ui/app/message_dialog.h"
 #include "ui/app/png_image.h"
 #include "ui/app/skin_label.h"
 
@@ -225,14 +233,23 @@ class MainWindowTest : public QObject {
          {std::pair<const char*, QString>{"zh_CN", "工程人员界面"}, {"en_US", "Engineer"}}) {
       QLocale::setDefault(QLocale(locale));
       Fixture f;
-      QCOMPARE(f.Find<QLabel>("lbl_Engineer")->text(), title);
+      QCOMPARE(f.Find<QTabWidget>("Pg_Parameter")->tabText(1), title);
       f.Plug();
       QTest::keyClick(f.window.get(), Qt::Key_E, Qt::ControlModifier | Qt::ShiftModifier);
       QVERIFY(f.Find("gbPage6")->isVisible());
       QCOMPARE(f.window->size(), QSize(1000, 600));
+      auto* tabs = f.Find<QTabWidget>("Pg_Parameter");
       QVERIFY(!f.window->shell().EngineerUnlocked());
+      QVERIFY(!tabs->isTabVisible(1));
+      QVERIFY(!f.Find("cb_SensorOri")->isEnabled());
+      QVERIFY(!f.Find("Btn_Default")->isVisible());
       QTest::mouseDClick(f.Find("Img_Logo4"), Qt::LeftButton);
       QVERIFY(f.window->shell().EngineerUnlocked());
+      QVERIFY(tabs->isTabVisible(1));
+      QVERIFY(f.Find("cb_SensorOri")->isEnabled());
+      QVERIFY(f.Find("rb_BreLED")->isEnabled());
+      QVERIFY(f.Find("Btn_Default")->isVisible());
+      QVERIFY(f.Find("Btn_ImportGunMacro")->isVisible());
       QTest::keyClick(f.window.get(), Qt::Key_E, Qt::ControlModifier | Qt::ShiftModifier);
       QVERIFY(f.Find("gbPage1")->isVisible());
     }
@@ -251,6 +268,159 @@ class MainWindowTest : public QObject {
     QEvent leave(QEvent::Leave);
     QApplication::sendEvent(key1, &leave);
     QCOMPARE(f.Find<QLabel>("Img_Key1")->pixmap().toImage(), SkinPicture("KeyS_01").toImage());
+  }
+
+  // Every control of the catalogue stands on its own page, and what the
+  // layout shows lies inside the skin.
+  void everyPageHoldsItsControls() {
+    Fixture f;
+    const QRect skin(0, 0, 900, 600);
+    for (const app::PageControl& control : app::PageControls()) {
+      const QString name = QString::fromStdString(control.name);
+      QWidget* widget = f.Find(qPrintable(name));
+      QVERIFY2(widget != nullptr, qPrintable(name));
+      const QString page = control.page == 0 ? "TForm1" : QString("gbPage%1").arg(control.page);
+      QWidget* holder = control.page == 0 ? f.window.get() : f.Find(qPrintable(page));
+      QVERIFY2(holder->isAncestorOf(widget), qPrintable(name));
+      if (!widget->isVisibleTo(holder)) continue;
+      const QRect at(widget->mapTo(holder, QPoint(0, 0)), widget->size());
+      const bool parked = at.x() >= app::kHiddenCoordinate || at.y() >= app::kHiddenCoordinate;
+      QVERIFY2(parked || skin.contains(at),
+               qPrintable(name + " at " + QString::number(at.x()) + "," + QString::number(at.y())));
+      QVERIFY2(parked || !at.isEmpty(), qPrintable(name));
+    }
+    for (const app::EngineerControl& control : app::EngineerControls())
+      QVERIFY2(f.Find(control.name.c_str()) != nullptr, control.name.c_str());
+    QCOMPARE(f.Find<QLabel>("lbl_LED_Status")->text(), QString("LED Status"));
+    QCOMPARE(f.Find<QLabel>("lbl_MCULEDNum_1")->text(), QString("4"));
+    QCOMPARE(f.Find<QLabel>("Btn_Fire1")->text(), QString("AKM"));
+    QCOMPARE(f.Find<QComboBox>("CB_Insert")->itemText(0), QString("Insert Delay Front"));
+    QCOMPARE(f.Find<QAbstractButton>("rb_MCULED")->text(), QString("MCU LED"));
+    QCOMPARE(f.Find<QComboBox>("cb_SensorOri")->count(), 8);
+    // Only the shipped style's half of each display pair is shown.
+    QVERIFY(f.Find("slider_DPI1")->isVisibleTo(f.Find("gbPage2")));  // DPILED_Status 1
+    QVERIFY(!f.Find("Img_DPI1_1")->isVisibleTo(f.Find("gbPage2")));
+    QVERIFY(!f.Find("Gb_Insert")->isVisibleTo(f.Find("gbPage4")));
+    QVERIFY(f.Find("Gb_Delay")->isVisibleTo(f.Find("gbPage4")));
+  }
+
+  // The page controls wait for their own code: clicking every one of them
+  // changes nothing in the image and sends nothing to the mouse.
+  void pageControlsAreInert() {
+    Fixture f;
+    f.Plug();
+    const config::Configuration before = f.window->shell().Configuration();
+    const int calls = f.bus.counters().feature_calls;
+    for (const app::Page page :
+         {app::Page::kAdvanced, app::Page::kBreathing, app::Page::kMacro, app::Page::kFire}) {
+      f.window->ShowPage(page);
+      for (const app::PageControl& control : app::PageControls()) {
+        auto* label = f.Find<SkinLabel>(control.name.c_str());
+        if (label == nullptr || !label->isVisible()) continue;
+        QTest::mouseClick(label, Qt::LeftButton);
+      }
+    }
+    const config::Configuration& after = f.window->shell().Configuration();
+    QVERIFY(after.DevImage == before.DevImage && after.data == before.data);
+    QVERIFY(after.FireSlots == before.FireSlots && after.MacroSlots1To4 == before.MacroSlots1To4);
+    QCOMPARE(f.bus.counters().feature_calls, calls);
+    QVERIFY(f.messages.isEmpty());
+  }
+
+  void layoutPlacesPageControls() {
+    Fixture f;
+    std::string text = app::EmbeddedText("org1");
+    text +=
+        "\nLED_Status_Lable_X=123\nLED_Status_Lable_Y=321\nLED_Status_Lable_Width=77\n"
+        "MCULEDNum_X=100\nMCULEDNum_Y=400\nMCULEDNum_D=4\nComboKey2_Enable=0\n"
+        "DPI_Count_Visible=0\n";
+    f.window->ApplyLayoutTable(1, app::IniTable::Parse(text));
+    QCOMPARE(f.Find("lbl_LED_Status")->geometry(), QRect(123, 321, 77, 22));
+    // The LED count row: image i at X + (i - 1) * (width + D), its number 24 lower.
+    QCOMPARE(f.Find("Img_MCULEDNum_3")->pos(), QPoint(100 + 2 * 40, 400));
+    QCOMPARE(f.Find("lbl_MCULEDNum_3")->pos(), QPoint(100 + 2 * 40, 424));
+    QVERIFY(!f.Find("IB_ComboKey2")->isVisibleTo(f.Find("gbPage1")));
+    QVERIFY(!f.Find("Img_ComboKey2")->isVisibleTo(f.Find("gbPage1")));
+    QVERIFY(f.Find("IB_ComboKey1")->isVisibleTo(f.Find("gbPage1")));
+    QVERIFY(!f.Find("cbb_DPICount")->isVisibleTo(f.Find("gbPage2")));
+  }
+
+  void languageSwitchRecaptionsThePages() {
+    Fixture f;
+    f.Plug();
+    QCOMPARE(f.Find<QLabel>("lbl_MCULEDMode2")->text(), QString("Multicolor"));
+    f.Click("Btn_Lang3_1");
+    QCOMPARE(f.Find<QLabel>("lbl_LED_Status")->text(), QString("灯光状态"));
+    QCOMPARE(f.Find<QLabel>("lbl_MCULEDMode2")->text(), QString("模式2"));
+    QCOMPARE(f.Find<QLabel>("Key_Left")->text(), QString(" * 左键"));
+  }
+
+  void hoverPicturesOfThePageFamilies() {
+    Fixture f;
+    const auto hover = [&](const char* label, const char* picture, const QString& on,
+                           const QString& off) {
+      QEnterEvent enter(QPointF(2, 2), QPointF(2, 2), QPointF(2, 2));
+      QApplication::sendEvent(f.Find(label), &enter);
+      QCOMPARE(f.Find<QLabel>(picture)->pixmap().toImage(), SkinPicture(on).toImage());
+      QEvent leave(QEvent::Leave);
+      QApplication::sendEvent(f.Find(label), &leave);
+      QCOMPARE(f.Find<QLabel>(picture)->pixmap().toImage(), SkinPicture(off).toImage());
+    };
+    hover("Btn_New", "Img_New", "MacroS_02", "MacroS_01");
+    hover("Btn_OK", "Img_OK", "MacroBtnS_02", "MacroBtnS_01");
+    hover("Btn_Fire3", "Img_Fire3", "Gun3_02", "Gun3_01");
+    hover("Btn_FireConfirm", "Img_FireConfirm", "BtnS_02", "BtnS_01");
+    hover("Btn_Close", "Btn_Close", "ExitS_02", "ExitS_01");
+    // Pop-up menu items: white on the macro colour while hovered.
+    auto* item = f.Find<QLabel>("Btn_NewMacro");
+    QEnterEvent enter(QPointF(2, 2), QPointF(2, 2), QPointF(2, 2));
+    QApplication::sendEvent(item, &enter);
+    QCOMPARE(item->palette().color(QPalette::WindowText), QColor(Qt::white));
+    QCOMPARE(item->palette().color(QPalette::Window), QColor(200, 40, 50));
+    QEvent leave(QEvent::Leave);
+    QApplication::sendEvent(item, &leave);
+    QCOMPARE(item->palette().color(QPalette::Window), QColor(34, 36, 44));
+  }
+
+  void fireEditorUnlockShowsTheRecordingControls() {
+    Fixture f;
+    f.Plug();
+    f.window->ShowPage(app::Page::kFire);
+    QVERIFY(!f.Find("Btn_FireStart")->isVisible());
+    QTest::mouseDClick(f.Find("Img_Base_5_Unlock"), Qt::LeftButton, {}, QPoint(5, 5));
+    for (const char* name : {"Btn_FireStart", "Img_FireStart", "LB_FireMacroName", "LB_FireMacro",
+                             "GB_FireDelay", "Img_FireDelay"}) {
+      QVERIFY2(f.Find(name)->isVisible(), name);
+    }
+    QVERIFY(f.window->shell().EngineerUnlocked());
+  }
+
+  void keyMenusHoldTheirItems() {
+    Fixture f;
+    for (const app::KeyMenuPanel& panel : app::KeyMenuPanels()) {
+      QWidget* menu = f.Find(panel.name.c_str());
+      QVERIFY2(menu != nullptr && !menu->isVisible(), panel.name.c_str());
+      for (const app::KeyMenuItem& item : panel.items) {
+        auto* row = menu->findChild<QLabel*>(item.name.c_str());
+        QVERIFY2(row != nullptr && row->text().startsWith(" * "), item.name.c_str());
+        QCOMPARE(row->findChild<QLabel*>() != nullptr, item.group);
+      }
+    }
+    QCOMPARE(f.Find<QLabel>("Key_Middle")->text(), QString(" * Middle Click"));
+    // E-Mail lies below the three visible rows of its 74-pixel panel.
+    QVERIFY(f.Find("Key_EMail")->y() >= f.Find("Pnl_MyPC")->height());
+  }
+
+  void messageDialogIsSkinned() {
+    Fixture f;
+    MessageDialog box("Fail", "OK", QFont(), f.window.get());
+    QCOMPARE(box.size(), SkinPicture("Msg").size());
+    QVERIFY(!box.mask().contains(QPoint(0, 0)));  // the maroon corner is see-through
+    QVERIFY(box.mask().contains(QPoint(box.width() / 2, box.height() / 2)));
+    QCOMPARE(box.TextLabel()->text(), QString("Fail"));
+    box.show();
+    QTest::mouseClick(box.OkButton(), Qt::LeftButton);
+    QCOMPARE(box.result(), int(QDialog::Accepted));
   }
 
   void pageSwitchWithAMouse() {

@@ -1,5 +1,8 @@
 #include "core/app/layout_keys.h"
 
+#include <algorithm>
+
+#include "core/app/page_controls.h"
 #include "core/resources/resources.h"
 
 namespace orvane::app {
@@ -33,6 +36,9 @@ std::vector<std::string> BuildKeys() {
     AddPair(keys, "Key" + std::to_string(k));
   for (int c = 1; c <= 3; ++c)
     AddPair(keys, "ComboKey" + std::to_string(c));
+  for (const std::string& key : PageControlLayoutKeys()) {
+    if (std::find(keys.begin(), keys.end(), key) == keys.end()) keys.push_back(key);
+  }
   return keys;
 }
 

@@ -35,6 +35,7 @@ class Shell : public device::PollListener, public device::SessionUi {
   // Buttons.
   device::SessionOutcome Btn_Read_0Click() { return sessions_.Btn_Read_0Click(); }
   device::SessionOutcome Btn_Apply_0Click() { return sessions_.Btn_Apply_0Click(); }
+  device::SessionOutcome Btn_DefaultClick() { return sessions_.Btn_DefaultClick(); }
   // True when the window is to close afterwards.
   bool Btn_Confirm_0Click();
   device::SessionOutcome LoadStoredConfiguration(int n) {

@@ -127,6 +127,13 @@ std::string GetCodeByTag(int tag, int aim_level) {
   return {};
 }
 
+std::string MenuItemNameKey(int tag) {
+  for (const MenuItem& item : kMenu) {
+    if (item.tag == tag) return std::string(item.name_key);
+  }
+  return {};
+}
+
 std::string GetNameByCode(std::string_view code, const NamingContext& context) {
   for (const MenuItem& item : kMenu) {
     const bool aim = item.tag == kAimTag && code.substr(0, 2) == "0A";

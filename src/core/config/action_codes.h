@@ -23,6 +23,8 @@ int HexDigitValue(char c);
 
 // The code of a button menu item; empty for a tag not in the menu.
 std::string GetCodeByTag(int tag, int aim_level);
+// The language key naming a button menu item; empty for a tag not in the menu.
+std::string MenuItemNameKey(int tag);
 
 // What naming a code needs from the window: the language table in use
 // (key -> text), the application mode, the names in LB_MacroName, the size of

@@ -1,21 +1,23 @@
 #include "ui/app/main_window.h"
 
+#include <QAbstractButton>
 #include <QApplication>
 #include <QBitmap>
 #include <QDesktopServices>
 #include <QFileDialog>
 #include <QKeyEvent>
 #include <QLocale>
-#include <QMessageBox>
 #include <QScreen>
 #include <QUrl>
 #include <QWindow>
 
 #include "core/app/engineer_captions.h"
+#include "core/app/key_menus.h"
 #include "core/app/layout_keys.h"
 #include "core/app/layout_rules.h"
 #include "core/config/action_codes.h"
 #include "core/macro/macro_slots.h"
+#include "ui/app/message_dialog.h"
 #include "ui/app/png_image.h"
 
 namespace orvane::ui {
@@ -106,6 +108,8 @@ void MainWindow::BuildPages() {
   pages_[5]->setAutoFillBackground(true);
   for (int copy = 1; copy <= 4; ++copy)
     BuildPageCopy(copy);
+  page_controls_ = std::make_unique<PageControlsView>(
+      std::array<QWidget*, 5>{pages_[0], pages_[1], pages_[2], pages_[3], pages_[4]}, this);
   BuildKeyLabels();
   BuildKeyMenu();
   BuildEngineerPage();
@@ -162,27 +166,31 @@ void MainWindow::BuildKeyLabels() {
 }
 
 void MainWindow::BuildKeyMenu() {
-  // The rows of the key-function menu; what each offers is the button page's
-  // business, so here they only name their groups.
-  key_menu_ = new QWidget(this);
-  key_menu_->setObjectName("Pnl_Main");
-  key_menu_->setAutoFillBackground(true);
-  static constexpr const char* kRows[8][2] = {
-      {"Key_Standard", "Str201"}, {"Key_Special", "Str202"},  {"Key_Media", "Str203"},
-      {"Key_WWW", "Str204"},      {"Key_MyPC", "Str207"},     {"Key_Assembly", "Str205"},
-      {"Key_Macro", "Str206"},    {"Key_FireMacro", "Str208"}};
-  for (int row = 0; row < 8; ++row) {
-    auto* item = new SkinLabel(kRows[row][0], key_menu_);
-    item->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
-    item->setAutoFillBackground(true);
-    connect(item, &SkinLabel::entered, this, [this, item] { HighlightMenuItem(item, true); });
-    connect(item, &SkinLabel::left, this, [this, item] { HighlightMenuItem(item, false); });
-    item->setProperty("caption_key", kRows[row][1]);
-    item->setGeometry(0, 24 * row + 1, 190, 24);
-    key_menu_rows_.push_back(item);
+  // The key-function menu and its sub-menus; what their items do is the
+  // button page's business, so here they only show their names.
+  for (const app::KeyMenuPanel& panel : app::KeyMenuPanels()) {  // Pnl_Main first
+    auto* menu = new QWidget(this);
+    menu->setObjectName(QString::fromStdString(panel.name));
+    menu->setAutoFillBackground(true);
+    for (const app::KeyMenuItem& entry : panel.items) {
+      auto* item = new SkinLabel(QString::fromStdString(entry.name), menu);
+      item->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
+      item->setAutoFillBackground(true);
+      connect(item, &SkinLabel::entered, this, [this, item] { HighlightMenuItem(item, true); });
+      connect(item, &SkinLabel::left, this, [this, item] { HighlightMenuItem(item, false); });
+      item->setProperty("caption_key", QString::fromStdString(entry.caption));
+      item->setGeometry(0, entry.top, 190, app::kKeyMenuRowHeight);
+      if (entry.group) {
+        auto* more = new QLabel(">>", item);
+        more->setObjectName(item->objectName() + "_More");
+        more->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
+      }
+    }
+    menu->resize(190, panel.height);
+    menu->hide();
+    key_menus_.push_back(menu);
   }
-  key_menu_->resize(190, app::KeyMenuHeight(false));
-  key_menu_->hide();
+  key_menu_ = key_menus_.front();
   for (int k = 0; k < 9; ++k) {
     connect(key_labels_[k], &SkinLabel::clicked, this, [this, k] { ShowPnlMain(k + 1); });
   }
@@ -190,22 +198,39 @@ void MainWindow::BuildKeyMenu() {
 
 void MainWindow::BuildEngineerPage() {
   // Chosen once at start from the locale, as the engineer table is.
-  chinese_engineer_ = app::ChineseEngineerCaptions(QLocale().name().toStdString());
-  auto* logo = new SkinLabel("Img_Logo4", pages_[5]);
-  logo->setPixmap(SkinPicture("RdS_E"));
-  logo->setGeometry(16, 16, 18, 18);
-  connect(logo, &SkinLabel::doubleClicked, this, [this] { shell_->UnlockEngineer(); });
-  engineer_title_ = new QLabel(pages_[5]);
-  engineer_title_->setObjectName("lbl_Engineer");
-  engineer_title_->setFont(QFont("DejaVu Sans"));
-  engineer_title_->setGeometry(44, 12, 400, 26);
-  engineer_title_->setText(QString::fromStdString(app::EngineerCaption(14, chinese_engineer_)));
+  engineer_ = std::make_unique<EngineerPageView>(
+      pages_[5], app::ChineseEngineerCaptions(QLocale().name().toStdString()));
+  connect(engineer_->Logo(), &SkinLabel::doubleClicked, this, [this] {
+    shell_->UnlockEngineer();
+    engineer_->Unlock();
+  });
   // Page 5's background double click unlocks the fire-macro editor's controls.
   auto* fire_base = new SkinLabel("Img_Base_5_Unlock", pages_[4]);
   fire_base->setGeometry(0, 0, skin_width_, skin_height_);
   fire_base->lower();
   backgrounds_[4]->lower();
-  connect(fire_base, &SkinLabel::doubleClicked, this, [this] { shell_->UnlockEngineer(); });
+  connect(fire_base, &SkinLabel::doubleClicked, this, [this] {
+    shell_->UnlockEngineer();
+    page_controls_->ShowFireEditor();
+  });
+  ConnectEngineerButtons();
+}
+
+void MainWindow::ConnectEngineerButtons() {
+  const auto on = [this](const char* name, auto action) {
+    connect(static_cast<QAbstractButton*>(engineer_->Find(name)), &QAbstractButton::clicked, this,
+            action);
+  };
+  connect(engineer_->CloseButton(), &SkinLabel::clicked, this, [this] { close(); });
+  on("btn_Write", [this] { shell_->Btn_Apply_0Click(); });
+  on("Btn_Save_6", [this] { SaveProfile(); });
+  on("Btn_Load_6", [this] { LoadProfile(); });
+  on("Btn_Default", [this] { shell_->Btn_DefaultClick(); });
+  on("Btn_Main_6", [this] { OnPageButton(app::Page::kMain); });
+  on("Btn_Second_6", [this] { OnPageButton(app::Page::kSecond); });
+  on("Btn_Adv_6", [this] { OnPageButton(app::Page::kAdvanced); });
+  on("Btn_Breath_6", [this] { OnPageButton(app::Page::kBreathing); });
+  on("Btn_Macro_6", [this] { OnPageButton(app::Page::kMacro); });
 }
 
 void MainWindow::BuildWebButtons() {
@@ -252,7 +277,7 @@ void MainWindow::ShowPnlMain(int k) {
   // The fire-macro row is offered from page labels; whether it can be seen is
   // the menu's height, which the page switch set (194 only where GD_Enable
   // lets profile 2 show it).
-  key_menu_rows_.back()->show();
+  key_menu_->findChild<QLabel*>("Key_FireMacro")->show();
   const QRect label = key_labels_[k - 1]->geometry();
   const app::Point at = app::KeyMenuPosition({label.x(), label.y(), label.width(), label.height()},
                                              width, key_menu_->height(), skin_width_, skin_height_);
@@ -270,9 +295,19 @@ void MainWindow::HighlightMenuItem(QLabel* item, bool on) {
   item->setPalette(palette);
 }
 
-void MainWindow::HideAllMenu() { key_menu_->hide(); }
+void MainWindow::HideAllMenu() {
+  for (QWidget* menu : key_menus_)
+    menu->hide();
+  page_controls_->HidePopups();
+}
 
-void MainWindow::SetKeyMenuHeight(int height) { key_menu_->resize(key_menu_->width(), height); }
+// The page switches size the key menu and the special-keys menu together.
+void MainWindow::SetKeyMenuHeight(int height) {
+  for (QWidget* menu : key_menus_) {
+    if (menu == key_menu_ || menu->objectName() == "Pnl_Special")
+      menu->resize(menu->width(), height);
+  }
+}
 
 void MainWindow::ConnectButtons() {
   const auto on = [this](const char* name, auto action) {
@@ -363,6 +398,7 @@ void MainWindow::ApplyLayoutTable(int n, const app::IniTable& table) {
     key_pictures_[k]->setVisible(placement.visible);
     key_labels_[k]->setVisible(placement.visible);
   }
+  page_controls_->Place(layout_, layout_section_, shell_->Settings());
   ApplyLanguage();
   MarkPageButtons();
 }
@@ -399,6 +435,8 @@ void MainWindow::ApplyLanguage() {
   for (SkinLabel* label : key_labels_)
     style(label, "Size_C", "Color_C");
   StyleKeyMenu(family, colour("Color_G_Back"), colour("Color_G"));
+  page_controls_->Caption(
+      layout_, layout_section_, [this](std::string_view key) { return shell_->Text(key); }, family);
   // The product title names the application; Qt would append a display name
   // to the window caption, which a second start looks for exactly.
   QApplication::setApplicationName(QString::fromStdString(shell_->Text("Title")));
@@ -406,16 +444,30 @@ void MainWindow::ApplyLanguage() {
 }
 
 void MainWindow::StyleKeyMenu(const QString& family, const QColor& back, const QColor& text) {
-  QPalette palette = key_menu_->palette();
-  palette.setColor(QPalette::Window, back);
-  palette.setColor(QPalette::WindowText, text);
-  key_menu_->setPalette(palette);
   QFont font(family);
   font.setPixelSize(layout_.Integer(layout_section_, "Size_G") + 4);
-  for (QLabel* row : key_menu_rows_) {
-    const QByteArray key = row->property("caption_key").toByteArray();
-    row->setText(" " + Text("Str200") + " " + Text(key.constData()));
-    row->setFont(font);
+  for (QWidget* menu : key_menus_) {
+    QPalette palette = menu->palette();
+    palette.setColor(QPalette::Window, back);
+    palette.setColor(QPalette::WindowText, text);
+    menu->setPalette(palette);
+    // The key menu, the special keys and the other sub-menus each have their
+    // width in the skin.
+    const char* width_key = menu == key_menu_                     ? "M_L_W"
+                            : menu->objectName() == "Pnl_Special" ? "SP_L_W"
+                                                                  : "O_L_W";
+    const int width = layout_.Integer(layout_section_, width_key);
+    menu->resize(width, menu->height());
+    for (QLabel* row : menu->findChildren<QLabel*>(Qt::FindDirectChildrenOnly)) {
+      const std::string key = row->property("caption_key").toString().toStdString();
+      row->setText(" " + Text("Str200") + " " + Text(key.c_str()));
+      row->setFont(font);
+      row->resize(width, row->height());
+      if (auto* more = row->findChild<QLabel*>(row->objectName() + "_More")) {
+        more->setFont(font);
+        more->setGeometry(0, 0, width - 6, row->height());
+      }
+    }
   }
 }
 
@@ -425,9 +477,17 @@ void MainWindow::RefreshKeyLabels() {
   naming.macro_names = shell_->MacroNames();
   const int mode = shell_->CurrentPage() == app::Page::kSecond ? 2 : 1;
   const auto codes = macro::ProfileCodes(shell_->Configuration().data);
+  const auto name = [&](int profile, int k) {
+    const std::string code = config::CodeText(codes[static_cast<size_t>(9 * (profile - 1) + k)]);
+    return QString::fromStdString(config::GetNameByCode(code, naming));
+  };
   for (int k = 0; k < 9; ++k) {
-    const std::string code = config::CodeText(codes[static_cast<size_t>(9 * (mode - 1) + k)]);
-    key_labels_[k]->setText(QString::fromStdString(config::GetNameByCode(code, naming)));
+    key_labels_[k]->setText(name(mode, k));
+    // The engineer page shows both profiles' buttons.
+    for (int profile = 1; profile <= 2; ++profile) {
+      const std::string button = "btn_Key" + std::to_string(100 * profile + k + 1);
+      static_cast<QAbstractButton*>(engineer_->Find(button))->setText(name(profile, k));
+    }
   }
 }
 
@@ -519,9 +579,11 @@ void MainWindow::ShowMessage(const std::string& text) {
     MessageHook()(message);
     return;
   }
-  // RefreshFormMessagDialog: no icon, no title, one OK button.
-  QMessageBox box(QMessageBox::NoIcon, QString(), message, QMessageBox::Ok, this);
-  box.setFont(QFont(QString::fromStdString(shell_->Text("FontName"))));
+  // RefreshFormMessagDialog: the skinned box with one OK button.
+  QFont font(QString::fromStdString(shell_->Text("FontName")));
+  font.setPixelSize(15);
+  const QString ok = Text("Str420");
+  MessageDialog box(message, ok.isEmpty() ? QString("OK") : ok, font, this);
   box.exec();
 }
 

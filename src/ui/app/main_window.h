@@ -13,6 +13,8 @@
 #include "core/app/layout_rules.h"
 #include "core/app/shell.h"
 #include "ui/app/busy_window.h"
+#include "ui/app/engineer_page_view.h"
+#include "ui/app/page_controls_view.h"
 #include "ui/app/skin_label.h"
 
 class QLabel;
@@ -75,6 +77,7 @@ class MainWindow : public QWidget, public app::ShellView {
   void BuildKeyLabels();
   void BuildKeyMenu();
   void BuildEngineerPage();
+  void ConnectEngineerButtons();
   void BuildWebButtons();
   void ConnectRollingCaption(int k);
   // ShowPnlMain_OnClick: the key menu beside key label k (1..9).
@@ -110,13 +113,13 @@ class MainWindow : public QWidget, public app::ShellView {
   std::array<SkinLabel*, 9> key_labels_{};
   std::array<QLabel*, 9> key_pictures_{};
   std::array<QLabel*, 5> page_pictures_{};  // Img_P1..Img_P5
-  QLabel* engineer_title_ = nullptr;
-  bool chinese_engineer_ = false;
+  std::unique_ptr<PageControlsView> page_controls_;
+  std::unique_ptr<EngineerPageView> engineer_;
   QTimer label_run_;  // LabelRun: the rolling caption
   app::RollingCaption rolling_;
   SkinLabel* rolling_label_ = nullptr;
-  QWidget* key_menu_ = nullptr;  // Pnl_Main
-  std::vector<QLabel*> key_menu_rows_;
+  QWidget* key_menu_ = nullptr;      // Pnl_Main
+  std::vector<QWidget*> key_menus_;  // Pnl_Main and its sub-menus
   int selected_key_ = 0;
   QBitmap skin_mask_;
   int skin_width_ = 0;

@@ -1,0 +1,269 @@
+#include "ui/app/page_controls_view.h"
+
+#include <QCheckBox>
+#include <QComboBox>
+#include <QFrame>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QRadioButton>
+#include <optional>
+
+#include "ui/app/png_image.h"
+#include "ui/app/skin_label.h"
+
+namespace orvane::ui {
+
+namespace {
+
+using app::ControlKind;
+using app::PageControl;
+using app::Shown;
+
+constexpr int kLedCountRow = 10;
+
+// The skin's look for the toolkit's own fields and lists.
+constexpr const char* kFieldStyle =
+    "QLineEdit, QComboBox, QListWidget { background: #1B1F27; color: #E6E8EE;"
+    " border: 1px solid #404959; border-radius: 3px; }"
+    "QComboBox QAbstractItemView { background: #1B1F27; color: #E6E8EE;"
+    " selection-background-color: #8E1F2C; }";
+
+QString CaptionText(const std::string& caption, const PageControlsView::TextLookup& text) {
+  if (caption.empty()) return {};
+  if (caption[0] == '=') return QString::fromStdString(caption.substr(1));
+  return QString::fromStdString(text(caption));
+}
+
+QColor Colour(const app::IniTable& layout, const std::string& section, const std::string& prefix) {
+  return QColor(layout.Integer(section, prefix + "_R"), layout.Integer(section, prefix + "_G"),
+                layout.Integer(section, prefix + "_B"));
+}
+
+void SetTextColour(QWidget* widget, QPalette::ColorRole role, const QColor& colour) {
+  QPalette palette = widget->palette();
+  palette.setColor(role, colour);
+  widget->setPalette(palette);
+}
+
+}  // namespace
+
+PageControlsView::PageControlsView(const std::array<QWidget*, 5>& pages, QWidget* window) {
+  for (const PageControl& control : app::PageControls()) {
+    QWidget* parent = control.page == 0 ? window : pages[static_cast<size_t>(control.page - 1)];
+    if (!control.group.empty()) parent = by_name_.at(control.group);
+    Built built;
+    built.control = &control;
+    built.widget = Make(control, parent, built);
+    built.widget->setObjectName(QString::fromStdString(control.name));
+    const bool hidden = control.shown == Shown::kHiddenAtStart ||
+                        control.shown == Shown::kFireUnlock || control.kind == ControlKind::kHidden;
+    if (hidden) {
+      built.widget->hide();
+      if (built.picture != nullptr) built.picture->hide();
+    }
+    by_name_[control.name] = built.widget;
+    built_.push_back(built);
+  }
+}
+
+QWidget* PageControlsView::Make(const PageControl& control, QWidget* parent, Built& built) {
+  const QString name = QString::fromStdString(control.name);
+  switch (control.kind) {
+    case ControlKind::kText:
+    case ControlKind::kClickLabel: {
+      auto* label = new SkinLabel(name, parent);
+      label->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
+      return label;
+    }
+    case ControlKind::kMenuItem: {
+      auto* item = new SkinLabel(name, parent);
+      item->setAutoFillBackground(true);
+      ConnectMenuHover(item);
+      return item;
+    }
+    case ControlKind::kLamp:
+    case ControlKind::kPicture: {
+      auto* picture = new QLabel(parent);
+      const QString source = QString::fromStdString(control.picture) +
+                             (control.kind == ControlKind::kLamp ? "_D" : "");
+      picture->setPixmap(SkinPicture(source));
+      picture->setScaledContents(control.width > 0);
+      return picture;
+    }
+    case ControlKind::kButton: return MakeButton(control, parent, built);
+    case ControlKind::kEdit: {
+      auto* edit = new QLineEdit(parent);
+      edit->setAlignment(Qt::AlignCenter);
+      edit->setStyleSheet(kFieldStyle);
+      return edit;
+    }
+    case ControlKind::kCombo: {
+      auto* combo = new QComboBox(parent);
+      combo->setStyleSheet(kFieldStyle);
+      return combo;
+    }
+    case ControlKind::kList: {
+      auto* list = new QListWidget(parent);
+      list->setStyleSheet(kFieldStyle);
+      return list;
+    }
+    case ControlKind::kSlider: return MakeSlider(control, parent);
+    case ControlKind::kSwatch: {
+      auto* swatch = new QFrame(parent);
+      swatch->setAutoFillBackground(true);
+      return swatch;
+    }
+    case ControlKind::kHidden:
+      if (control.name.rfind("rb_", 0) == 0) return new QRadioButton(parent);
+      return new QCheckBox(parent);
+    case ControlKind::kGroup: return new QWidget(parent);
+    case ControlKind::kPopup: {
+      auto* popup = new QFrame(parent);
+      popup->setAutoFillBackground(true);
+      popup->setFrameStyle(QFrame::Box);
+      return popup;
+    }
+  }
+  return new QWidget(parent);
+}
+
+// A picture of the family's normal look with a transparent label over it that
+// swaps in the hover look while the pointer is on it.
+QWidget* PageControlsView::MakeButton(const PageControl& control, QWidget* parent, Built& built) {
+  const QString family = QString::fromStdString(control.picture);
+  built.picture = new QLabel(parent);
+  built.picture->setObjectName("Img_" + QString::fromStdString(control.name).mid(4));
+  built.picture->setPixmap(SkinPicture(family + "_01"));
+  auto* label = new SkinLabel(QString::fromStdString(control.name), parent);
+  // A gun's name stands under its drawing; other buttons centre their caption.
+  label->setAlignment(family.startsWith("Gun") ? Qt::AlignHCenter | Qt::AlignBottom
+                                               : Qt::AlignCenter);
+  QLabel* picture = built.picture;
+  connect(label, &SkinLabel::entered, this,
+          [picture, family] { picture->setPixmap(SkinPicture(family + "_02")); });
+  connect(label, &SkinLabel::left, this,
+          [picture, family] { picture->setPixmap(SkinPicture(family + "_01")); });
+  return label;
+}
+
+QWidget* PageControlsView::MakeSlider(const PageControl& control, QWidget* parent) {
+  auto* slider = new QWidget(parent);
+  auto* ruler = new QLabel(slider);
+  ruler->setPixmap(SkinPicture("Slider_Ruler"));
+  ruler->setScaledContents(true);
+  ruler->setGeometry(0, 4, control.width, 12);
+  auto* thumb = new QLabel(slider);
+  thumb->setObjectName(QString::fromStdString(control.name) + "_Thumb");
+  thumb->setPixmap(SkinPicture("Slider_Thumb"));
+  thumb->setGeometry(0, 0, thumb->pixmap().width(), thumb->pixmap().height());
+  return slider;
+}
+
+// Pop-up menu items: white text on the macro colour while hovered.
+void PageControlsView::ConnectMenuHover(QWidget* item) {
+  auto* label = static_cast<SkinLabel*>(item);
+  connect(label, &SkinLabel::entered, this, [this, label] {
+    SetTextColour(label, QPalette::Window, menu_hover_);
+    SetTextColour(label, QPalette::WindowText, Qt::white);
+  });
+  connect(label, &SkinLabel::left, this, [this, label] {
+    SetTextColour(label, QPalette::Window, menu_back_);
+    SetTextColour(label, QPalette::WindowText, menu_text_);
+  });
+}
+
+void PageControlsView::Place(const app::IniTable& layout, const std::string& section,
+                             const app::OrgSettings& settings) {
+  const auto value = [&](const std::string& key) { return layout.Integer(section, key); };
+  for (Built& built : built_) {
+    const PageControl& c = *built.control;
+    QPoint at(c.dx, c.dy);
+    if (!c.place.empty()) at += QPoint(value(c.place + "_X"), value(c.place + "_Y"));
+    const int index = c.num_order && settings.num_order == 1 ? kLedCountRow - 1 - c.index : c.index;
+    if (!c.step.empty()) at.rx() += index * (c.step_base + value(c.step));
+    QSize size(c.text_width ? value(c.place + "_Width") : c.width, c.height);
+    if (c.kind == ControlKind::kList && size.width() == 0) size.setWidth(value(c.place + "_W"));
+    if (c.kind == ControlKind::kList && size.height() == 0) size.setHeight(value(c.place + "_H"));
+    if (const auto* picture = built.picture ? built.picture : qobject_cast<QLabel*>(built.widget);
+        picture != nullptr && !picture->pixmap().isNull() && size.width() == 0) {
+      size = picture->pixmap().size();
+    }
+    const QWidget* group = c.group.empty() ? nullptr : by_name_.at(c.group);
+    if (group != nullptr && app::FindPageControl(c.group)->kind == ControlKind::kGroup)
+      at -= group->pos();
+    built.widget->setGeometry(QRect(at, size));
+    if (built.picture != nullptr) built.picture->setGeometry(QRect(at, size));
+    ApplyPlacedVisibility(built, layout, section, settings);
+  }
+}
+
+// The controls whose visibility the layout or the display style decides.
+void PageControlsView::ApplyPlacedVisibility(const Built& built, const app::IniTable& layout,
+                                             const std::string& section,
+                                             const app::OrgSettings& settings) {
+  const PageControl& control = *built.control;
+  std::optional<bool> visible;
+  if (control.enable_key) visible = layout.Integer(section, control.place + "_Enable") == 1;
+  if (control.shown == Shown::kSliderStyle) visible = settings.dpiled_status == 1;
+  if (control.shown == Shown::kBarStyle) visible = settings.dpiled_status == 0;
+  if (control.name == "cbb_DPICount") visible = layout.Integer(section, "DPI_Count_Visible") == 1;
+  if (!visible) return;
+  built.widget->setVisible(*visible);
+  if (built.picture != nullptr) built.picture->setVisible(*visible);
+}
+
+void PageControlsView::Caption(const app::IniTable& layout, const std::string& section,
+                               const TextLookup& text, const QString& font_family) {
+  menu_text_ = Colour(layout, section, "Color_F_Font");
+  menu_back_ = Colour(layout, section, "Color_F_Back");
+  menu_hover_ = Colour(layout, section, "Color_MACRO");
+  for (Built& built : built_) {
+    const PageControl& c = *built.control;
+    if (!c.size.empty()) {
+      QFont font(font_family);
+      font.setPixelSize(layout.Integer(section, c.size) + c.size_offset + 4);
+      built.widget->setFont(font);
+    }
+    if (!c.colour.empty()) {
+      SetTextColour(built.widget, QPalette::WindowText, Colour(layout, section, c.colour));
+    }
+    if (c.kind == ControlKind::kMenuItem || c.kind == ControlKind::kPopup) {
+      SetTextColour(built.widget, QPalette::Window, menu_back_);
+      SetTextColour(built.widget, QPalette::WindowText, menu_text_);
+    }
+    if (auto* label = qobject_cast<SkinLabel*>(built.widget); label && !c.caption.empty()) {
+      label->setText(CaptionText(c.caption, text));
+    }
+    if (auto* combo = qobject_cast<QComboBox*>(built.widget); combo && !c.items.empty()) {
+      const int chosen = combo->currentIndex();
+      const QSignalBlocker quiet(combo);
+      combo->clear();
+      for (const std::string& item : c.items)
+        combo->addItem(CaptionText(item, text));
+      if (chosen >= 0) combo->setCurrentIndex(chosen);
+    }
+  }
+}
+
+void PageControlsView::HidePopups() {
+  for (const Built& built : built_) {
+    const bool popup = built.control->kind == ControlKind::kPopup ||
+                       (built.control->page == 0 && built.control->kind == ControlKind::kList);
+    if (popup) built.widget->hide();
+  }
+}
+
+void PageControlsView::ShowFireEditor() {
+  for (const Built& built : built_) {
+    if (built.control->shown != Shown::kFireUnlock) continue;
+    built.widget->show();
+    if (built.picture != nullptr) built.picture->show();
+  }
+}
+
+QWidget* PageControlsView::Find(const std::string& name) const {
+  const auto found = by_name_.find(name);
+  return found == by_name_.end() ? nullptr : found->second;
+}
+
+}  // namespace orvane::ui
