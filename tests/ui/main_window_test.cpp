@@ -371,6 +371,7 @@ class MainWindowTest : public QObject {
     hover("Btn_Fire3", "Img_Fire3", "Gun3_02", "Gun3_01");
     hover("Btn_FireConfirm", "Img_FireConfirm", "BtnS_02", "BtnS_01");
     hover("Btn_Close", "Btn_Close", "ExitS_02", "ExitS_01");
+    hover("btn_Key205", "Img_Key205", "KeyS_02", "KeyS_01");
     // Pop-up menu items: white on the macro colour while hovered.
     auto* item = f.Find<QLabel>("Btn_NewMacro");
     QEnterEvent enter(QPointF(2, 2), QPointF(2, 2), QPointF(2, 2));
@@ -409,6 +410,24 @@ class MainWindowTest : public QObject {
     QCOMPARE(f.Find<QLabel>("Key_Middle")->text(), QString(" * Middle Click"));
     // E-Mail lies below the three visible rows of its 74-pixel panel.
     QVERIFY(f.Find("Key_EMail")->y() >= f.Find("Pnl_MyPC")->height());
+  }
+
+  void engineerKeyButtonOpensTheMenuAboveIt() {
+    Fixture f;
+    f.Plug();
+    QTest::keyClick(f.window.get(), Qt::Key_E, Qt::ControlModifier | Qt::ShiftModifier);
+    QCOMPARE(f.Find<QLabel>("btn_Key101")->text(), QString("Left Click"));
+    f.Click("btn_Key203");
+    QWidget* menu = f.Find("Pnl_Main");
+    QVERIFY(menu->isVisible());
+    QCOMPARE(menu->height(), 194);  // the engineer page shows row 8
+    QVERIFY(f.Find("Key_TLFireMacro")->isVisible());
+    QVERIFY(!f.Find("Key_FireMacro")->isVisible());
+    // Left = button.Left + 10; Top = button.Top + Pg_Parameter.Top + the key-mode
+    // group's Top - panel height + 38.
+    const QRect button = f.Find("btn_Key203")->geometry();
+    const int top = button.y() + f.Find("Pg_Parameter")->y() + f.Find("gbKeyMode2")->y() - 194 + 38;
+    QCOMPARE(menu->pos(), QPoint(button.x() + 10, top));
   }
 
   void messageDialogIsSkinned() {

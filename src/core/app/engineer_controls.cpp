@@ -66,7 +66,8 @@ void AddKeysAndSwitches(Builder& b) {
   for (int mode = 1; mode <= 2; ++mode) {
     b.Group("gbKeyMode" + N(mode), {8 + 156 * (mode - 1), 6, 150, 244}, 87 + mode);
     for (int k = 1; k <= 9; ++k)
-      b.Add("btn_Key" + N(100 * mode + k), EngineerKind::kButton, {10, 20 + 24 * (k - 1), 130, 22});
+      b.Add("btn_Key" + N(100 * mode + k), EngineerKind::kKeyButton,
+            {10, 20 + 24 * (k - 1), 130, 22});
   }
   b.EndGroup();
   b.Labelled("lbl_TLAIMKey", 86, 8, 256, 80, "cb_AIMKeyValue", EngineerKind::kCombo, 90).items = {

@@ -18,6 +18,7 @@ enum class EngineerKind {
   kEdit,        // free text
   kNumberEdit,  // digits only
   kButton,
+  kKeyButton,  // a key button in the skin's key picture, opening the key menu
   kList,
   kBar,  // a thin coloured bar without function
 };

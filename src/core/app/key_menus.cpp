@@ -26,7 +26,9 @@ std::vector<KeyMenuPanel> Build() {
         Group("Key_MyPC", 5, "Str207"),
         {"Key_Assembly", 0, "Str205", false},
         Group("Key_Macro", 7, "Str206"),
-        {"Key_FireMacro", 11, "Str208", false}}},
+        {"Key_FireMacro", 11, "Str208", false},
+        // Row 8 again, for the menu opened from an engineer key button.
+        Group("Key_TLFireMacro", 13, "Str208")}},
       {"Pnl_MseKey",
        122,
        {Function("Key_Left", 900), Function("Key_Right", 901), Function("Key_Middle", 902),
@@ -68,7 +70,8 @@ const std::vector<KeyMenuPanel>& KeyMenuPanels() {
       for (size_t row = 0; row < panel.items.size(); ++row)
         panel.items[row].top = 1 + kKeyMenuRowHeight * static_cast<int>(row);
     }
-    built.back().items.back().top = 173;  // Key_EMail
+    built.front().items.back().top = built.front().items[7].top;  // Key_TLFireMacro
+    built.back().items.back().top = 173;                          // Key_EMail
     return built;
   }();
   return panels;

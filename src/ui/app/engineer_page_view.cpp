@@ -44,6 +44,23 @@ QWidget* MakeControl(const EngineerControl& control, const QString& caption, QWi
       return edit;
     }
     case EngineerKind::kButton: return new QPushButton(caption, parent);
+    case EngineerKind::kKeyButton: {
+      // The skin's key picture under a transparent label that swaps in the
+      // hover picture while the pointer is on it.
+      auto* picture = new QLabel(parent);
+      picture->setObjectName("Img_" + QString::fromStdString(control.name).mid(4));
+      picture->setPixmap(SkinPicture("KeyS_01"));
+      picture->setScaledContents(true);
+      picture->setGeometry(control.rect.x, control.rect.y, control.rect.width, control.rect.height);
+      auto* label = new SkinLabel(QString::fromStdString(control.name), parent);
+      label->setAlignment(Qt::AlignCenter);
+      label->setStyleSheet("color: #F0F0F5;");
+      QObject::connect(label, &SkinLabel::entered, picture,
+                       [picture] { picture->setPixmap(SkinPicture("KeyS_02")); });
+      QObject::connect(label, &SkinLabel::left, picture,
+                       [picture] { picture->setPixmap(SkinPicture("KeyS_01")); });
+      return label;
+    }
     case EngineerKind::kList: return new QListWidget(parent);
     case EngineerKind::kBar: {
       // A red rule across the tab, without function.
@@ -66,6 +83,7 @@ EngineerPageView::EngineerPageView(QWidget* page, bool chinese) : chinese_(chine
   tabs_ = new QTabWidget(page);
   tabs_->setObjectName("Pg_Parameter");
   tabs_->setGeometry(8, 40, 984, 520);
+  by_name_["Pg_Parameter"] = tabs_;
   for (const auto& [name, row] : {std::pair{"ts_Operator", 13}, std::pair{"ts_Engineer", 14}}) {
     auto* tab = new QWidget;
     tab->setObjectName(name);

@@ -216,7 +216,31 @@ void MainWindow::BuildEngineerPage() {
   ConnectEngineerButtons();
 }
 
+// TLShowPnlMain_OnClick: the key menu above engineer key button 101..209,
+// without the page labels' fire-macro row.
+void MainWindow::TLShowPnlMain(int number) {
+  HideAllMenu();
+  selected_engineer_key_ = number;
+  const QWidget* button = engineer_->Find("btn_Key" + std::to_string(number));
+  const QWidget* tabs = engineer_->Find("Pg_Parameter");
+  const QWidget* group = engineer_->Find(number < 200 ? "gbKeyMode1" : "gbKeyMode2");
+  key_menu_->findChild<QLabel*>("Key_FireMacro")->hide();
+  key_menu_->findChild<QLabel*>("Key_TLFireMacro")->show();
+  const int width = layout_.Integer(layout_section_, "M_L_W");
+  const QRect at_button = button->geometry();
+  const app::Point at = app::EngineerKeyMenuPosition(
+      {at_button.x(), at_button.y(), at_button.width(), at_button.height()}, width,
+      key_menu_->height(), tabs->width(), tabs->y(), group->y());
+  key_menu_->setGeometry(at.x, at.y, width, key_menu_->height());
+  key_menu_->show();
+  key_menu_->raise();
+}
+
 void MainWindow::ConnectEngineerButtons() {
+  for (int number = 101; number <= 209; number += number % 100 == 9 ? 92 : 1) {
+    auto* button = static_cast<SkinLabel*>(engineer_->Find("btn_Key" + std::to_string(number)));
+    connect(button, &SkinLabel::clicked, this, [this, number] { TLShowPnlMain(number); });
+  }
   const auto on = [this](const char* name, auto action) {
     connect(static_cast<QAbstractButton*>(engineer_->Find(name)), &QAbstractButton::clicked, this,
             action);
@@ -278,6 +302,7 @@ void MainWindow::ShowPnlMain(int k) {
   // the menu's height, which the page switch set (194 only where GD_Enable
   // lets profile 2 show it).
   key_menu_->findChild<QLabel*>("Key_FireMacro")->show();
+  key_menu_->findChild<QLabel*>("Key_TLFireMacro")->hide();
   const QRect label = key_labels_[k - 1]->geometry();
   const app::Point at = app::KeyMenuPosition({label.x(), label.y(), label.width(), label.height()},
                                              width, key_menu_->height(), skin_width_, skin_height_);
@@ -486,7 +511,7 @@ void MainWindow::RefreshKeyLabels() {
     // The engineer page shows both profiles' buttons.
     for (int profile = 1; profile <= 2; ++profile) {
       const std::string button = "btn_Key" + std::to_string(100 * profile + k + 1);
-      static_cast<QAbstractButton*>(engineer_->Find(button))->setText(name(profile, k));
+      static_cast<QLabel*>(engineer_->Find(button))->setText(name(profile, k));
     }
   }
 }

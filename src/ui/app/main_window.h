@@ -82,6 +82,7 @@ class MainWindow : public QWidget, public app::ShellView {
   void ConnectRollingCaption(int k);
   // ShowPnlMain_OnClick: the key menu beside key label k (1..9).
   void ShowPnlMain(int k);
+  void TLShowPnlMain(int number);
   void HighlightMenuItem(QLabel* item, bool on);
   SkinButton& AddButton(QWidget* page, const QString& name, const QString& family);
   void ApplyLayout(int n);
@@ -121,6 +122,7 @@ class MainWindow : public QWidget, public app::ShellView {
   QWidget* key_menu_ = nullptr;      // Pnl_Main
   std::vector<QWidget*> key_menus_;  // Pnl_Main and its sub-menus
   int selected_key_ = 0;
+  int selected_engineer_key_ = 0;  // SelectedEngineerKey
   QBitmap skin_mask_;
   int skin_width_ = 0;
   int skin_height_ = 0;
