@@ -6,6 +6,7 @@
 #include <QComboBox>
 #include <QEnterEvent>
 #include <QLocale>
+#include <QRadioButton>
 #include <QTabWidget>
 #include <QTest>
 
@@ -428,6 +429,10 @@ class MainWindowTest : public QObject {
     const QRect button = f.Find("btn_Key203")->geometry();
     const int top = button.y() + f.Find("Pg_Parameter")->y() + f.Find("gbKeyMode2")->y() - 194 + 38;
     QCOMPARE(menu->pos(), QPoint(button.x() + 10, top));
+    // Entering an edit closes the pop-up menus.
+    f.window->activateWindow();
+    f.Find("edt_VendorID")->setFocus();
+    QTRY_VERIFY(!menu->isVisible());
   }
 
   void messageDialogIsSkinned() {
@@ -448,6 +453,12 @@ class MainWindowTest : public QObject {
     f.Click("Btn_Adv_1");
     QVERIFY(f.Find("gbPage2")->isVisible());
     QVERIFY(!f.Find("gbPage1")->isVisible());
+    // Exactly one invisible marker names the page.
+    QVERIFY(f.Find<QRadioButton>("rb_4")->isChecked());
+    QVERIFY(!f.Find<QRadioButton>("rb_1")->isChecked());
+    f.Click("Btn_Lang3_2");
+    QVERIFY(f.Find<QRadioButton>("rb_Lang3")->isChecked());
+    QVERIFY(!f.Find<QRadioButton>("rb_Lang1")->isChecked());
     f.Click("Btn_Main_2");
     QVERIFY(f.Find("gbPage1")->isVisible());
   }

@@ -3,11 +3,15 @@
 #include <QAbstractButton>
 #include <QApplication>
 #include <QBitmap>
+#include <QComboBox>
 #include <QDesktopServices>
 #include <QFileDialog>
 #include <QKeyEvent>
+#include <QLineEdit>
 #include <QLocale>
+#include <QRadioButton>
 #include <QScreen>
+#include <QTabWidget>
 #include <QUrl>
 #include <QWindow>
 
@@ -114,6 +118,7 @@ void MainWindow::BuildPages() {
   BuildKeyMenu();
   BuildEngineerPage();
   BuildWebButtons();
+  BuildMarkers();
   for (int copy = 1; copy <= 4; ++copy) {
     // Transparent full-page covers that swallow input while the UI is locked.
     blockers_[copy - 1] = new QWidget(pages_[copy - 1]);
@@ -214,6 +219,12 @@ void MainWindow::BuildEngineerPage() {
     page_controls_->ShowFireEditor();
   });
   ConnectEngineerButtons();
+  connect(static_cast<QTabWidget*>(engineer_->Find("Pg_Parameter")), &QTabWidget::currentChanged,
+          this, [this] { HideAllMenu(); });
+  // Entering any combo box or edit closes the pop-up menus.
+  connect(qApp, &QApplication::focusChanged, this, [this](QWidget*, QWidget* now) {
+    if (qobject_cast<QComboBox*>(now) || qobject_cast<QLineEdit*>(now)) HideAllMenu();
+  });
 }
 
 // TLShowPnlMain_OnClick: the key menu above engineer key button 101..209,
@@ -255,6 +266,34 @@ void MainWindow::ConnectEngineerButtons() {
   on("Btn_Adv_6", [this] { OnPageButton(app::Page::kAdvanced); });
   on("Btn_Breath_6", [this] { OnPageButton(app::Page::kBreathing); });
   on("Btn_Macro_6", [this] { OnPageButton(app::Page::kMacro); });
+}
+
+// The invisible radio buttons that mark the current page and language.
+void MainWindow::BuildMarkers() {
+  for (const auto& [group_name, names] :
+       {std::pair<const char*, std::vector<const char*>>{
+            "gbPageCtl", {"rb_1", "rb_2", "rb_4", "rb_5", "rb_6", "rb_7"}},
+        std::pair<const char*, std::vector<const char*>>{"gbLangCtl",
+                                                         {"rb_Lang1", "rb_Lang2", "rb_Lang3"}}}) {
+    auto* group = new QWidget(this);
+    group->setObjectName(group_name);
+    group->hide();
+    for (const char* name : names)
+      new QRadioButton(name, group);
+    for (QRadioButton* marker : group->findChildren<QRadioButton*>())
+      marker->setObjectName(marker->text());
+  }
+}
+
+void MainWindow::SetMarkers() {
+  static const std::map<app::Page, const char*> kMarkers = {
+      {app::Page::kMain, "rb_1"},     {app::Page::kSecond, "rb_2"},
+      {app::Page::kAdvanced, "rb_4"}, {app::Page::kBreathing, "rb_5"},
+      {app::Page::kMacro, "rb_6"},    {app::Page::kEngineer, "rb_7"}};
+  // The fire page has no marker: the one of the page it was opened from stays.
+  if (const auto marker = kMarkers.find(shell_->CurrentPage()); marker != kMarkers.end())
+    findChild<QRadioButton*>(marker->second)->setChecked(true);
+  findChild<QRadioButton*>(QString("rb_Lang%1").arg(shell_->LangIndex()))->setChecked(true);
 }
 
 void MainWindow::BuildWebButtons() {
@@ -545,6 +584,7 @@ void MainWindow::OnPageButton(app::Page page) {
 void MainWindow::OnLanguageButton(int n) {
   shell_->SelectLanguage(n);
   ApplyLayout(n);
+  SetMarkers();
 }
 
 // The file dialogs open only with a mouse to read from or write to.
@@ -566,6 +606,7 @@ void MainWindow::LoadProfile() {
 }
 
 void MainWindow::ShowPage(app::Page page) {
+  SetMarkers();
   const int shown = page == app::Page::kMain || page == app::Page::kSecond ? 0
                     : page == app::Page::kAdvanced                         ? 1
                     : page == app::Page::kBreathing                        ? 2

@@ -79,6 +79,8 @@ class MainWindow : public QWidget, public app::ShellView {
   void BuildEngineerPage();
   void ConnectEngineerButtons();
   void BuildWebButtons();
+  void BuildMarkers();
+  void SetMarkers();
   void ConnectRollingCaption(int k);
   // ShowPnlMain_OnClick: the key menu beside key label k (1..9).
   void ShowPnlMain(int k);
