@@ -121,6 +121,16 @@ void AddRulerRow(Catalogue& c, const std::string& slider, const std::string& ste
   }
 }
 
+// An on/off pointer setting: its lamp, the click label over it, its caption
+// and the hidden check box that holds the state.
+void AddPointerToggle(Catalogue& c, const std::string& stem, const std::string& caption_name,
+                      const std::string& caption_stem, const std::string& caption) {
+  c.Lamp(2, "Img_" + stem, stem, "CbS");
+  c.Click(2, "lbl_" + stem, stem, 0, 0, 18, 18);
+  c.Caption(2, caption_name, caption_stem, caption);
+  c.Hidden(2, "cb_" + stem);
+}
+
 void AddFireKeyAndPointer(Catalogue& c) {
   c.Caption(2, "lbl_Fire_Key", "Fire_Key_Lable", "Str800");
   c.Caption(2, "lbl_Fire_Repeat", "Fire_Repeat_Lable", "Str801");
@@ -132,18 +142,12 @@ void AddFireKeyAndPointer(Catalogue& c) {
   c.Hidden(2, "cb_IsFireContinue");
   c.Caption(2, "lbl_Mouse_Speed", "Mouse_Speed_Lable", "Str804");
   AddRulerRow(c, "slider_Spd", "Spd", "lbl_Spd");
-  c.Lamp(2, "Img_IsControl", "IsControl", "CbS");
-  c.Click(2, "lbl_IsControl", "IsControl", 0, 0, 18, 18);
-  c.Caption(2, "lbl_Is_Control", "Is_Control_Lable", "Str805");
-  c.Hidden(2, "cb_IsControl");
+  AddPointerToggle(c, "IsControl", "lbl_Is_Control", "Is_Control_Lable", "Str805");
   c.Caption(2, "lbl_Double_Click", "Double_Click_Lable", "Str806");
   AddRulerRow(c, "slider_DbSpd", "DbSpd", "lbl_DbSpd");
   c.Caption(2, "lbl_Roller_Speed", "Roller_Speed_Lable", "Str807");
   AddRulerRow(c, "slider_SrcSpd", "ScrSpd", "lbl_ScrSpd");
-  c.Lamp(2, "Img_IsScreen", "IsScreen", "CbS");
-  c.Click(2, "lbl_IsScreen", "IsScreen", 0, 0, 18, 18);
-  c.Caption(2, "lbl_Roll_All_Screen", "Roll_All_Screen_Lable", "Str808");
-  c.Hidden(2, "cb_IsScreen");
+  AddPointerToggle(c, "IsScreen", "lbl_Roll_All_Screen", "Roll_All_Screen_Lable", "Str808");
 }
 
 void AddDpiLevels(Catalogue& c) {

@@ -21,6 +21,7 @@
 #include "core/app/layout_rules.h"
 #include "core/config/action_codes.h"
 #include "core/macro/macro_slots.h"
+#include "ui/app/layout_colour.h"
 #include "ui/app/message_dialog.h"
 #include "ui/app/png_image.h"
 
@@ -171,31 +172,7 @@ void MainWindow::BuildKeyLabels() {
 }
 
 void MainWindow::BuildKeyMenu() {
-  // The key-function menu and its sub-menus; what their items do is the
-  // button page's business, so here they only show their names.
-  for (const app::KeyMenuPanel& panel : app::KeyMenuPanels()) {  // Pnl_Main first
-    auto* menu = new QWidget(this);
-    menu->setObjectName(QString::fromStdString(panel.name));
-    menu->setAutoFillBackground(true);
-    for (const app::KeyMenuItem& entry : panel.items) {
-      auto* item = new SkinLabel(QString::fromStdString(entry.name), menu);
-      item->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
-      item->setAutoFillBackground(true);
-      connect(item, &SkinLabel::entered, this, [this, item] { HighlightMenuItem(item, true); });
-      connect(item, &SkinLabel::left, this, [this, item] { HighlightMenuItem(item, false); });
-      item->setProperty("caption_key", QString::fromStdString(entry.caption));
-      item->setGeometry(0, entry.top, 190, app::kKeyMenuRowHeight);
-      if (entry.group) {
-        auto* more = new QLabel(">>", item);
-        more->setObjectName(item->objectName() + "_More");
-        more->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
-      }
-    }
-    menu->resize(190, panel.height);
-    menu->hide();
-    key_menus_.push_back(menu);
-  }
-  key_menu_ = key_menus_.front();
+  key_menus_ = std::make_unique<KeyMenuView>(this);
   for (int k = 0; k < 9; ++k) {
     connect(key_labels_[k], &SkinLabel::clicked, this, [this, k] { ShowPnlMain(k + 1); });
   }
@@ -230,21 +207,13 @@ void MainWindow::BuildEngineerPage() {
 // TLShowPnlMain_OnClick: the key menu above engineer key button 101..209,
 // without the page labels' fire-macro row.
 void MainWindow::TLShowPnlMain(int number) {
-  HideAllMenu();
   selected_engineer_key_ = number;
-  const QWidget* button = engineer_->Find("btn_Key" + std::to_string(number));
+  HideAllMenu();
+  const QRect button = engineer_->Find("btn_Key" + std::to_string(number))->geometry();
   const QWidget* tabs = engineer_->Find("Pg_Parameter");
   const QWidget* group = engineer_->Find(number < 200 ? "gbKeyMode1" : "gbKeyMode2");
-  key_menu_->findChild<QLabel*>("Key_FireMacro")->hide();
-  key_menu_->findChild<QLabel*>("Key_TLFireMacro")->show();
-  const int width = layout_.Integer(layout_section_, "M_L_W");
-  const QRect at_button = button->geometry();
-  const app::Point at = app::EngineerKeyMenuPosition(
-      {at_button.x(), at_button.y(), at_button.width(), at_button.height()}, width,
-      key_menu_->height(), tabs->width(), tabs->y(), group->y());
-  key_menu_->setGeometry(at.x, at.y, width, key_menu_->height());
-  key_menu_->show();
-  key_menu_->raise();
+  key_menus_->ShowAboveEngineerKey({button.x(), button.y(), button.width(), button.height()},
+                                   tabs->width(), tabs->y(), group->y());
 }
 
 void MainWindow::ConnectEngineerButtons() {
@@ -333,45 +302,21 @@ void MainWindow::ConnectRollingCaption(int k) {
   });
 }
 
+// ShowPnlMain_OnClick: the key menu beside key label k.
 void MainWindow::ShowPnlMain(int k) {
-  HideAllMenu();
   selected_key_ = k;
-  const int width = layout_.Integer(layout_section_, "M_L_W");
-  // The fire-macro row is offered from page labels; whether it can be seen is
-  // the menu's height, which the page switch set (194 only where GD_Enable
-  // lets profile 2 show it).
-  key_menu_->findChild<QLabel*>("Key_FireMacro")->show();
-  key_menu_->findChild<QLabel*>("Key_TLFireMacro")->hide();
+  HideAllMenu();
   const QRect label = key_labels_[k - 1]->geometry();
-  const app::Point at = app::KeyMenuPosition({label.x(), label.y(), label.width(), label.height()},
-                                             width, key_menu_->height(), skin_width_, skin_height_);
-  key_menu_->setGeometry(at.x, at.y, width, key_menu_->height());
-  key_menu_->show();
-  key_menu_->raise();
-}
-
-// ButtonTypeH: white text on the macro colour while hovered.
-void MainWindow::HighlightMenuItem(QLabel* item, bool on) {
-  const auto colour = [this](const char* prefix) { return LayoutColour(prefix); };
-  QPalette palette = item->palette();
-  palette.setColor(QPalette::Window, on ? colour("Color_MACRO") : colour("Color_G_Back"));
-  palette.setColor(QPalette::WindowText, on ? QColor(Qt::white) : colour("Color_G"));
-  item->setPalette(palette);
+  key_menus_->ShowBesideLabel({label.x(), label.y(), label.width(), label.height()}, skin_width_,
+                              skin_height_);
 }
 
 void MainWindow::HideAllMenu() {
-  for (QWidget* menu : key_menus_)
-    menu->hide();
+  key_menus_->HideAll();
   page_controls_->HidePopups();
 }
 
-// The page switches size the key menu and the special-keys menu together.
-void MainWindow::SetKeyMenuHeight(int height) {
-  for (QWidget* menu : key_menus_) {
-    if (menu == key_menu_ || menu->objectName() == "Pnl_Special")
-      menu->resize(menu->width(), height);
-  }
-}
+void MainWindow::SetKeyMenuHeight(int height) { key_menus_->SetHeight(height); }
 
 void MainWindow::ConnectButtons() {
   const auto on = [this](const char* name, auto action) {
@@ -472,10 +417,7 @@ QString MainWindow::Text(const char* key) const {
 }
 
 QColor MainWindow::LayoutColour(const char* prefix) const {
-  const auto part = [&](const char* c) {
-    return layout_.Integer(layout_section_, std::string(prefix) + c);
-  };
-  return QColor(part("_R"), part("_G"), part("_B"));
+  return ui::LayoutColour(layout_, layout_section_, prefix);
 }
 
 void MainWindow::ApplyLanguage() {
@@ -498,41 +440,13 @@ void MainWindow::ApplyLanguage() {
   }
   for (SkinLabel* label : key_labels_)
     style(label, "Size_C", "Color_C");
-  StyleKeyMenu(family, colour("Color_G_Back"), colour("Color_G"));
-  page_controls_->Caption(
-      layout_, layout_section_, [this](std::string_view key) { return shell_->Text(key); }, family);
+  const auto text = [this](std::string_view key) { return shell_->Text(key); };
+  key_menus_->Style(layout_, layout_section_, text, family);
+  page_controls_->Caption(layout_, layout_section_, text, family);
   // The product title names the application; Qt would append a display name
   // to the window caption, which a second start looks for exactly.
   QApplication::setApplicationName(QString::fromStdString(shell_->Text("Title")));
   RefreshKeyLabels();
-}
-
-void MainWindow::StyleKeyMenu(const QString& family, const QColor& back, const QColor& text) {
-  QFont font(family);
-  font.setPixelSize(layout_.Integer(layout_section_, "Size_G") + 4);
-  for (QWidget* menu : key_menus_) {
-    QPalette palette = menu->palette();
-    palette.setColor(QPalette::Window, back);
-    palette.setColor(QPalette::WindowText, text);
-    menu->setPalette(palette);
-    // The key menu, the special keys and the other sub-menus each have their
-    // width in the skin.
-    const char* width_key = menu == key_menu_                     ? "M_L_W"
-                            : menu->objectName() == "Pnl_Special" ? "SP_L_W"
-                                                                  : "O_L_W";
-    const int width = layout_.Integer(layout_section_, width_key);
-    menu->resize(width, menu->height());
-    for (QLabel* row : menu->findChildren<QLabel*>(Qt::FindDirectChildrenOnly)) {
-      const std::string key = row->property("caption_key").toString().toStdString();
-      row->setText(" " + Text("Str200") + " " + Text(key.c_str()));
-      row->setFont(font);
-      row->resize(width, row->height());
-      if (auto* more = row->findChild<QLabel*>(row->objectName() + "_More")) {
-        more->setFont(font);
-        more->setGeometry(0, 0, width - 6, row->height());
-      }
-    }
-  }
 }
 
 void MainWindow::RefreshKeyLabels() {

@@ -14,6 +14,7 @@
 #include "core/app/shell.h"
 #include "ui/app/busy_window.h"
 #include "ui/app/engineer_page_view.h"
+#include "ui/app/key_menu_view.h"
 #include "ui/app/page_controls_view.h"
 #include "ui/app/skin_label.h"
 
@@ -85,7 +86,6 @@ class MainWindow : public QWidget, public app::ShellView {
   // ShowPnlMain_OnClick: the key menu beside key label k (1..9).
   void ShowPnlMain(int k);
   void TLShowPnlMain(int number);
-  void HighlightMenuItem(QLabel* item, bool on);
   SkinButton& AddButton(QWidget* page, const QString& name, const QString& family);
   void ApplyLayout(int n);
   void PlacePagePicture(int n, int page);
@@ -98,7 +98,6 @@ class MainWindow : public QWidget, public app::ShellView {
   void SaveProfile();
   void LoadProfile();
   void RefreshKeyLabels();
-  void StyleKeyMenu(const QString& family, const QColor& back, const QColor& text);
   void MarkPageButtons();
   QString Text(const char* key) const;
   // Three keys prefix_R, prefix_G, prefix_B of the layout in use.
@@ -121,8 +120,7 @@ class MainWindow : public QWidget, public app::ShellView {
   QTimer label_run_;  // LabelRun: the rolling caption
   app::RollingCaption rolling_;
   SkinLabel* rolling_label_ = nullptr;
-  QWidget* key_menu_ = nullptr;      // Pnl_Main
-  std::vector<QWidget*> key_menus_;  // Pnl_Main and its sub-menus
+  std::unique_ptr<KeyMenuView> key_menus_;
   int selected_key_ = 0;
   int selected_engineer_key_ = 0;  // SelectedEngineerKey
   QBitmap skin_mask_;

@@ -8,6 +8,7 @@
 #include <QRadioButton>
 #include <optional>
 
+#include "ui/app/layout_colour.h"
 #include "ui/app/png_image.h"
 #include "ui/app/skin_label.h"
 
@@ -32,11 +33,6 @@ QString CaptionText(const std::string& caption, const PageControlsView::TextLook
   if (caption.empty()) return {};
   if (caption[0] == '=') return QString::fromStdString(caption.substr(1));
   return QString::fromStdString(text(caption));
-}
-
-QColor Colour(const app::IniTable& layout, const std::string& section, const std::string& prefix) {
-  return QColor(layout.Integer(section, prefix + "_R"), layout.Integer(section, prefix + "_G"),
-                layout.Integer(section, prefix + "_B"));
 }
 
 void SetTextColour(QWidget* widget, QPalette::ColorRole role, const QColor& colour) {
@@ -214,9 +210,9 @@ void PageControlsView::ApplyPlacedVisibility(const Built& built, const app::IniT
 
 void PageControlsView::Caption(const app::IniTable& layout, const std::string& section,
                                const TextLookup& text, const QString& font_family) {
-  menu_text_ = Colour(layout, section, "Color_F_Font");
-  menu_back_ = Colour(layout, section, "Color_F_Back");
-  menu_hover_ = Colour(layout, section, "Color_MACRO");
+  menu_text_ = LayoutColour(layout, section, "Color_F_Font");
+  menu_back_ = LayoutColour(layout, section, "Color_F_Back");
+  menu_hover_ = LayoutColour(layout, section, "Color_MACRO");
   for (Built& built : built_) {
     const PageControl& c = *built.control;
     if (!c.size.empty()) {
@@ -225,7 +221,7 @@ void PageControlsView::Caption(const app::IniTable& layout, const std::string& s
       built.widget->setFont(font);
     }
     if (!c.colour.empty()) {
-      SetTextColour(built.widget, QPalette::WindowText, Colour(layout, section, c.colour));
+      SetTextColour(built.widget, QPalette::WindowText, LayoutColour(layout, section, c.colour));
     }
     if (c.kind == ControlKind::kMenuItem || c.kind == ControlKind::kPopup) {
       SetTextColour(built.widget, QPalette::Window, menu_back_);

@@ -1,0 +1,17 @@
+#pragma once
+
+#include <QColor>
+#include <string>
+
+#include "core/app/ini_table.h"
+
+namespace orvane::ui {
+
+// The colour of three layout keys <prefix>_R, <prefix>_G, <prefix>_B.
+inline QColor LayoutColour(const app::IniTable& layout, const std::string& section,
+                           const std::string& prefix) {
+  return QColor(layout.Integer(section, prefix + "_R"), layout.Integer(section, prefix + "_G"),
+                layout.Integer(section, prefix + "_B"));
+}
+
+}  // namespace orvane::ui
