@@ -1,7 +1,7 @@
 #!/usr/bin/env bash
 # The built program on a virtual X display with the emulator program: it finds
-# and reads the mouse and paints its main page (a screenshot is kept in the
-# build folder), a second start raises the first window and exits, and an
+# and reads the mouse and paints its main page and three more (screenshots
+# are kept in the build folder), a second start raises the first window and exits, and an
 # Apply whose byte never sticks shows "Fail".
 set -euo pipefail
 sim=$1
@@ -57,6 +57,12 @@ start_gui
 wait_for_read
 "$ctl" list >/dev/null || fail "the mouse is gone"
 import -window root "$shots/main-page.png" || fail "no screenshot"
+# The window's origin is (190, 100); the page buttons sit on row y = 70.
+for page in advanced:350 lighting:480 macro:610; do
+  xdotool mousemove $((190 + ${page#*:})) 186 click 1
+  sleep 0.5
+  import -window root "$shots/${page%:*}-page.png" || fail "no screenshot of ${page%:*}"
+done
 
 timeout 10 "$gui" || fail "a second start did not exit"
 [ "$(xdotool search --name '^Orvane Gaming Mouse v1.0$' | wc -l)" = 1 ] || fail "two windows"
@@ -71,12 +77,12 @@ start_sim --sticky 0x2F=0x00
 start_gui
 wait_for_read
 # Apply sits at (650, 548) in the 900 x 600 window centred on 1280 x 800.
-# A write, a read-back and three repair passes take about 11 s; then a
-# message box (neither the 900 x 600 window nor the 200 x 192 busy window).
+# A write, a read-back and three repair passes take about 11 s; then the
+# skinned message box, the size of its "Msg" picture.
 message_shown() {
   for w in $(xdotool search --onlyvisible --pid "$gui_pid" 2>/dev/null); do
     size=$(xdotool getwindowgeometry "$w" | awk '/Geometry/ {print $2}')
-    [ "$size" != 900x600 ] && [ "$size" != 200x192 ] && return 0
+    [ "$size" = 360x180 ] && return 0
   done
   return 1
 }

@@ -324,14 +324,28 @@ void MainWindow::ConnectButtons() {
       connect(buttons_[CopyName("Btn", name, copy)].label, &SkinLabel::clicked, this, action);
     }
   };
+  // The writing buttons take their pressed look on all four pages until the
+  // pointer leaves them.
+  const auto pressed = [this](const char* name) {
+    for (int copy = 1; copy <= 4; ++copy)
+      buttons_[CopyName("Btn", name, copy)].picture->setPixmap(SkinPicture("BtnS_03"));
+  };
   on("Read", [this] { shell_->Btn_Read_0Click(); });
-  on("Apply", [this] { shell_->Btn_Apply_0Click(); });
-  on("Confirm", [this] {
+  on("Apply", [this, pressed] {
+    pressed("Apply");
+    shell_->Btn_Apply_0Click();
+  });
+  on("Confirm", [this, pressed] {
+    pressed("Confirm");
     if (shell_->Btn_Confirm_0Click()) close();
   });
-  on("Confirm1", [this] { shell_->LoadStoredConfiguration(1); });
-  on("Confirm2", [this] { shell_->LoadStoredConfiguration(2); });
-  on("Confirm3", [this] { shell_->LoadStoredConfiguration(3); });
+  for (int n = 1; n <= 3; ++n) {
+    const std::string name = "Confirm" + std::to_string(n);
+    on(name.c_str(), [this, pressed, name, n] {
+      pressed(name.c_str());
+      shell_->LoadStoredConfiguration(n);
+    });
+  }
   on("Exit", [this] { close(); });
   on("Mini", [this] { showMinimized(); });
   on("Main", [this] { OnPageButton(app::Page::kMain); });
