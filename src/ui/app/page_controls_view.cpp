@@ -44,6 +44,9 @@ void SetTextColour(QWidget* widget, QPalette::ColorRole role, const QColor& colo
 }  // namespace
 
 PageControlsView::PageControlsView(const std::array<QWidget*, 5>& pages, QWidget* window) {
+  // One style sheet a page: the fields and lists below it take it.
+  for (QWidget* page : pages)
+    page->setStyleSheet(kFieldStyle);
   for (const PageControl& control : app::PageControls()) {
     QWidget* parent = control.page == 0 ? window : pages[static_cast<size_t>(control.page - 1)];
     if (!control.group.empty()) parent = by_name_.at(control.group);
@@ -90,17 +93,16 @@ QWidget* PageControlsView::Make(const PageControl& control, QWidget* parent, Bui
     case ControlKind::kEdit: {
       auto* edit = new QLineEdit(parent);
       edit->setAlignment(Qt::AlignCenter);
-      edit->setStyleSheet(kFieldStyle);
       return edit;
     }
     case ControlKind::kCombo: {
       auto* combo = new QComboBox(parent);
-      combo->setStyleSheet(kFieldStyle);
       return combo;
     }
     case ControlKind::kList: {
       auto* list = new QListWidget(parent);
-      list->setStyleSheet(kFieldStyle);
+      // The pop-up lists sit on the window, outside the pages' style.
+      if (control.page == 0) list->setStyleSheet(kFieldStyle);
       return list;
     }
     case ControlKind::kSlider: return MakeSlider(control, parent);

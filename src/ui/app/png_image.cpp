@@ -1,6 +1,7 @@
 #include "ui/app/png_image.h"
 
 #include <png.h>
+#include <QHash>
 
 #include "core/resources/resources.h"
 
@@ -26,7 +27,9 @@ QImage SkinImage(const QString& name) {
   return bytes ? DecodePng(*bytes) : QImage();
 }
 
-QPixmap SkinPicture(const QString& name, bool transparent_maroon) {
+namespace {
+
+QPixmap DecodeSkinPicture(const QString& name, bool transparent_maroon) {
   QImage image = SkinImage(name);
   if (image.isNull() || !transparent_maroon) return QPixmap::fromImage(image);
   image = image.convertToFormat(QImage::Format_ARGB32);
@@ -37,6 +40,18 @@ QPixmap SkinPicture(const QString& name, bool transparent_maroon) {
     }
   }
   return QPixmap::fromImage(image);
+}
+
+}  // namespace
+
+// The pictures never change while the program runs: each is decoded once
+// (the pages show some of them a hundred times) and shared.
+QPixmap SkinPicture(const QString& name, bool transparent_maroon) {
+  static QHash<QString, QPixmap> decoded[2];
+  QHash<QString, QPixmap>& cache = decoded[transparent_maroon ? 1 : 0];
+  const auto found = cache.constFind(name);
+  if (found != cache.constEnd()) return *found;
+  return cache.insert(name, DecodeSkinPicture(name, transparent_maroon)).value();
 }
 
 }  // namespace orvane::ui
