@@ -1,6 +1,7 @@
 #include "core/app/page_controls.h"
 
 #include <set>
+#include <tuple>
 
 namespace orvane::app {
 
@@ -306,17 +307,25 @@ void AddDelayGroup(Catalogue& c) {
   }
 }
 
+// What the insert panels offer: delays, keys, moves and repeats before or
+// after the selected line.
+std::vector<std::string> InsertChoices() {
+  std::vector<std::string> items;
+  for (int k : {410, 411, 412, 413, 440, 441, 442, 443, 446, 447})
+    items.push_back("Str" + N(k));
+  return items;
+}
+
 void AddInsertGroup(Catalogue& c) {
-  PageControl& group = c.Sized(4, "Gb_Insert", ControlKind::kGroup, "Insert", 0, 0, 300, 250);
+  PageControl& group = c.Sized(4, "Gb_Insert", ControlKind::kGroup, "Insert", 0, 0, 300, 270);
   group.shown = Shown::kHiddenAtStart;
   c.Group("Gb_Insert");
   PageControl& base = c.Add(4, "Img_InsertBase", ControlKind::kPicture, "Insert");
   base.picture = "InsertDelayBase";
   base.width = 300;
-  base.height = 250;
+  base.height = 270;
   PageControl& list = c.Sized(4, "CB_Insert", ControlKind::kCombo, "InsertList", 0, 0, 270, 22);
-  for (int k : {410, 411, 412, 413, 440, 441, 442, 443, 446, 447})
-    list.items.push_back("Str" + N(k));
+  list.items = InsertChoices();
   const struct {
     const char* lamp;
     const char* label;
@@ -330,13 +339,16 @@ void AddInsertGroup(Catalogue& c) {
     c.Click(4, choice.label, "InsertRecDelay", 24, choice.dy - 2, 180, 22, choice.caption);
   }
   c.Sized(4, "Edt_InsertDelay", ControlKind::kEdit, "InsertDelayEdit", 0, 0, 56, 22);
-  c.Beside(4, "lbl_Delay", "InsertDelayEdit", 60, 0, 30, "Str418");
+  c.Beside(4, "lbl_Delay", "InsertDelayEdit", -100, 0, 96, "Str417");
+  c.Beside(4, "lbl_s_A", "InsertDelayEdit", 60, 0, 30, "Str418");
   c.Sized(4, "edt_XAxisValue", ControlKind::kEdit, "InsertAxisEdit", 0, 0, 56, 22);
   c.Sized(4, "edt_YAxisValue", ControlKind::kEdit, "InsertAxisEdit", 64, 0, 56, 22);
   c.Sized(4, "edt_Repeat", ControlKind::kEdit, "InsertAxisEdit", 128, 0, 56, 22);
   c.Button(4, "Btn_InsertStart", "InsertBtnStart", "MacroS", "Str400");
   c.Button(4, "Btn_OK", "InsertBtnOK", "MacroBtnS", "Str420");
   c.Button(4, "Btn_Cancel", "InsertBtnCancel", "MacroBtnS", "Str422");
+  // Covers the panel while an insert is being recorded.
+  c.Sized(4, "GB_Dis", ControlKind::kGroup, "Insert", 0, 0, 300, 270).shown = Shown::kHiddenAtStart;
   c.Group("");
   for (const char* state : {"rb_InsertRecDelay", "rb_InsertDelayTime", "rb_InsertNoDelay"})
     c.Hidden(4, state);
@@ -421,6 +433,29 @@ void AddFireEditor(Catalogue& c) {
   c.Group("");
 }
 
+// The fire editor's insert panel, in place of its delay group while inserting.
+void AddFireInsertGroup(Catalogue& c) {
+  c.Sized(5, "Gb_InsertFire", ControlKind::kGroup, "", 450, 410, 300, 120).shown =
+      Shown::kHiddenAtStart;
+  c.Group("Gb_InsertFire");
+  PageControl& base =
+      c.Sized(5, "Img_InsertFireBase", ControlKind::kPicture, "", 450, 410, 300, 120);
+  base.picture = "InsertDelayBase";
+  PageControl& list = c.Sized(5, "CB_InsertFire", ControlKind::kCombo, "", 460, 418, 280, 22);
+  list.items = InsertChoices();
+  c.Sized(5, "Edt_InsertFireDelay", ControlKind::kEdit, "", 460, 448, 56, 22);
+  c.Sized(5, "edt_FireXAxisValue", ControlKind::kEdit, "", 524, 448, 56, 22);
+  c.Sized(5, "edt_FireYAxisValue", ControlKind::kEdit, "", 588, 448, 56, 22);
+  c.Sized(5, "edt_FireRepeat", ControlKind::kEdit, "", 652, 448, 56, 22);
+  for (const auto& [name, x, caption] :
+       {std::tuple{"Btn_FireOK", 460, "Str420"}, std::tuple{"Btn_FireCancel", 560, "Str422"}}) {
+    PageControl& button = c.Button(5, name, "", "MacroBtnS", caption);
+    button.dx = x;
+    button.dy = 480;
+  }
+  c.Group("");
+}
+
 void AddFirePage(Catalogue& c) {
   for (int g = 1; g <= 7; ++g)
     c.Button(5, "Btn_Fire" + N(g), "Fire" + N(g), "Gun" + N(g), Key(600, g - 1));
@@ -430,9 +465,12 @@ void AddFirePage(Catalogue& c) {
     mode.shown = Shown::kHiddenAtStart;
   }
   AddFireRows(c);
+  for (int g = 1; g <= 7; ++g)
+    c.Hidden(5, "rb_Fire" + N(g));  // which gun is chosen
   c.Button(5, "Btn_FireConfirm", "FireConfirm", "BtnS", "Str620");
   c.Button(5, "Btn_FireExit", "FireCancel", "BtnS", "Str621");
   AddFireEditor(c);
+  AddFireInsertGroup(c);
 }
 
 // The pop-up menus of the macro lists and the macro and gun-key menus.
