@@ -5,6 +5,7 @@
 #include <QBitmap>
 #include <QComboBox>
 #include <QEnterEvent>
+#include <QListWidget>
 #include <QLocale>
 #include <QRadioButton>
 #include <QTabWidget>
@@ -345,6 +346,11 @@ class MainWindowTest : public QObject {
     QVERIFY(!f.Find("Img_ComboKey2")->isVisibleTo(f.Find("gbPage1")));
     QVERIFY(f.Find("IB_ComboKey1")->isVisibleTo(f.Find("gbPage1")));
     QVERIFY(!f.Find("cbb_DPICount")->isVisibleTo(f.Find("gbPage2")));
+    // The macro lists take their item height from the layout.
+    f.window->ApplyLayoutTable(1, app::IniTable::Parse(text + "MacroNameHeight=31\n"));
+    auto* list = f.Find<QListWidget>("LB_macro");
+    list->addItem("Delay 48 ms");
+    QCOMPARE(list->visualItemRect(list->item(0)).height(), 31);
   }
 
   void languageSwitchRecaptionsThePages() {

@@ -422,6 +422,7 @@ void MainWindow::ApplyLayoutTable(int n, const app::IniTable& table) {
     key_labels_[k]->setVisible(placement.visible);
   }
   page_controls_->Place(layout_, layout_section_, shell_->Settings());
+  page_controls_->SetMacroListItemHeight(layout_.Integer(layout_section_, "MacroNameHeight"));
   ApplyLanguage();
   MarkPageButtons();
 }

@@ -243,6 +243,13 @@ void PageControlsView::Caption(const app::IniTable& layout, const std::string& s
   }
 }
 
+void PageControlsView::SetMacroListItemHeight(int height) {
+  for (const char* name :
+       {"LB_PCMacroName", "LB_MacroName", "LB_macro", "LB_FireMacroName", "LB_FireMacro"}) {
+    Find(name)->setStyleSheet(QString("QListWidget::item { height: %1px; }").arg(height));
+  }
+}
+
 void PageControlsView::HidePopups() {
   for (const Built& built : built_) {
     const bool popup = built.control->kind == ControlKind::kPopup ||

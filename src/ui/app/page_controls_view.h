@@ -29,6 +29,8 @@ class PageControlsView : public QObject {
              const app::OrgSettings& settings);
   void Caption(const app::IniTable& layout, const std::string& section, const TextLookup& text,
                const QString& font_family);
+  // The item height of the macro lists (MacroNameHeight of the layout).
+  void SetMacroListItemHeight(int height);
   void HidePopups();
   // Img_Base_5's double click shows the fire editor's recording controls.
   void ShowFireEditor();
