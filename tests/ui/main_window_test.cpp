@@ -124,6 +124,9 @@ class MainWindowTest : public QObject {
     QCOMPARE(f.Find("Img_P1")->geometry(), QRect(20, 112, 860, 430));
     // The page buttons leave room at both ends of their picture.
     QCOMPARE(f.Find("Btn_Main_1")->geometry(), QRect(38, 70, 104, 32));
+    // The engineer page buttons: at (10, 10) by the same rule, never shown.
+    QCOMPARE(f.Find("Btn_Engineer_2")->geometry(), QRect(18, 10, 104, 32));
+    QVERIFY(!f.Find("Img_Engineer_2")->isVisibleTo(f.Find("gbPage2")));
   }
 
   void layoutRulesFromAnotherTable() {

@@ -56,6 +56,8 @@ constexpr PageButton kPageButtons[] = {
     {"Lang2", "Btn_B9", "SetS", "Str013", true},
     {"Lang3", "Btn_B10", "SetS", "Str011", true},
     {"Macro", "Btn_B11", "SetS", "Str014", true},
+    // No layout keys: always at (10, 10) and never shown (Ctrl+Shift+E instead).
+    {"Engineer", "", "SetS", "", true},
 };
 
 QString CopyName(const char* prefix, const char* name, int copy) {
@@ -115,6 +117,8 @@ void MainWindow::BuildPages() {
     BuildPageCopy(copy);
   page_controls_ = std::make_unique<PageControlsView>(
       std::array<QWidget*, 5>{pages_[0], pages_[1], pages_[2], pages_[3], pages_[4]}, this);
+  for (const char* record : {"Btn_Start", "Btn_InsertStart", "Btn_FireStart"})
+    ConnectRollingCaption(static_cast<SkinLabel*>(page_controls_->Find(record)));
   BuildKeyLabels();
   BuildKeyMenu();
   BuildEngineerPage();
@@ -164,7 +168,7 @@ void MainWindow::BuildKeyLabels() {
             [this, k] { key_pictures_[k]->setPixmap(SkinPicture("KeyS_02")); });
     connect(key_labels_[k], &SkinLabel::left, this,
             [this, k] { key_pictures_[k]->setPixmap(SkinPicture("KeyS_01")); });
-    ConnectRollingCaption(k);
+    ConnectRollingCaption(key_labels_[k]);
   }
   connect(&label_run_, &QTimer::timeout, this, [this] {
     if (rolling_label_ != nullptr) rolling_label_->setText(QString::fromStdString(rolling_.Tick()));
@@ -286,8 +290,9 @@ void MainWindow::BuildWebButtons() {
   }
 }
 
-void MainWindow::ConnectRollingCaption(int k) {
-  SkinLabel* label = key_labels_[k];
+// Key labels and record buttons roll their caption while hovered, when the
+// product settings turn it on.
+void MainWindow::ConnectRollingCaption(SkinLabel* label) {
   connect(label, &SkinLabel::entered, this, [this, label] {
     if (!shell_->Settings().tr_enable || !label->isEnabled()) return;
     rolling_label_ = label;
@@ -353,6 +358,7 @@ void MainWindow::ConnectButtons() {
   on("Adv", [this] { OnPageButton(app::Page::kAdvanced); });
   on("Breath", [this] { OnPageButton(app::Page::kBreathing); });
   on("Macro", [this] { OnPageButton(app::Page::kMacro); });
+  on("Engineer", [this] { OnPageButton(app::Page::kEngineer); });
   on("Save", [this] { SaveProfile(); });
   on("Load", [this] { LoadProfile(); });
   on("Lang1", [this] { OnLanguageButton(1); });
@@ -363,6 +369,7 @@ void MainWindow::ConnectButtons() {
 void MainWindow::PlaceButton(SkinButton& button, const std::string& key, bool spaced) {
   const std::string section = layout_section_;
   const auto value = [&](const std::string& suffix) {
+    if (key.empty()) return suffix == "_Enable" ? 0 : 10;
     return layout_.Integer(section, key + suffix);
   };
   const QSize size = button.picture->pixmap().size();
@@ -485,11 +492,10 @@ void MainWindow::RefreshKeyLabels() {
 }
 
 void MainWindow::MarkPageButtons() {
-  const std::map<app::Page, const char*> marked = {{app::Page::kMain, "Main"},
-                                                   {app::Page::kSecond, "Second"},
-                                                   {app::Page::kAdvanced, "Adv"},
-                                                   {app::Page::kBreathing, "Breath"},
-                                                   {app::Page::kMacro, "Macro"}};
+  const std::map<app::Page, const char*> marked = {
+      {app::Page::kMain, "Main"},    {app::Page::kSecond, "Second"},
+      {app::Page::kAdvanced, "Adv"}, {app::Page::kBreathing, "Breath"},
+      {app::Page::kMacro, "Macro"},  {app::Page::kEngineer, "Engineer"}};
   const auto current = marked.find(shell_->CurrentPage());
   const QString language = QString("Lang%1").arg(shell_->LangIndex());
   for (int copy = 1; copy <= 4; ++copy) {
