@@ -5,6 +5,7 @@
 #include <QBitmap>
 #include <QComboBox>
 #include <QEnterEvent>
+#include <QLineEdit>
 #include <QListWidget>
 #include <QLocale>
 #include <QRadioButton>
@@ -303,6 +304,10 @@ class MainWindowTest : public QObject {
     QCOMPARE(f.Find<QComboBox>("CB_Insert")->itemText(0), QString("Insert Delay Front"));
     QCOMPARE(f.Find<QAbstractButton>("rb_MCULED")->text(), QString("MCU LED"));
     QCOMPARE(f.Find<QComboBox>("cb_SensorOri")->count(), 8);
+    // Nothing is chosen or filled in that the image has not said.
+    QCOMPARE(f.Find<QComboBox>("cb_CPIStep")->currentIndex(), -1);
+    QCOMPARE(f.Find<QComboBox>("cbb_DPICount")->currentIndex(), -1);
+    QCOMPARE(f.Find<QLineEdit>("Edt_DelayTime1")->text(), QString("16"));  // its starting text
     // Only the shipped style's half of each display pair is shown.
     QVERIFY(f.Find("slider_DPI1")->isVisibleTo(f.Find("gbPage2")));  // DPILED_Status 1
     QVERIFY(!f.Find("Img_DPI1_1")->isVisibleTo(f.Find("gbPage2")));
@@ -460,6 +465,8 @@ class MainWindowTest : public QObject {
   void pageSwitchWithAMouse() {
     Fixture f;
     f.Plug();
+    f.Click("Btn_Second_1");
+    QCOMPARE(f.Find<QComboBox>("cb_KeyMode")->currentIndex(), 1);
     f.Click("Btn_Adv_1");
     QVERIFY(f.Find("gbPage2")->isVisible());
     QVERIFY(!f.Find("gbPage1")->isVisible());

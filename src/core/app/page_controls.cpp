@@ -135,9 +135,9 @@ void AddPointerToggle(Catalogue& c, const std::string& stem, const std::string& 
 void AddFireKeyAndPointer(Catalogue& c) {
   c.Caption(2, "lbl_Fire_Key", "Fire_Key_Lable", "Str800");
   c.Caption(2, "lbl_Fire_Repeat", "Fire_Repeat_Lable", "Str801");
-  c.Sized(2, "Edt_Repeat1", ControlKind::kEdit, "FKCnt", 0, 0, 60, 22);
+  c.Sized(2, "Edt_Repeat1", ControlKind::kEdit, "FKCnt", 0, 0, 60, 22).caption = "=2";
   c.Caption(2, "lbl_Fire_Interval", "Fire_Interval_Lable", "Str802");
-  c.Sized(2, "Edt_DelayTime1", ControlKind::kEdit, "FKDelay", 0, 0, 60, 22);
+  c.Sized(2, "Edt_DelayTime1", ControlKind::kEdit, "FKDelay", 0, 0, 60, 22).caption = "=16";
   c.Lamp(2, "Img_FireContinue", "IsFireContinue", "CbS");
   c.Click(2, "lbl_FireContinue", "IsFireContinue", 24, -2, 200, 22, "Str803");
   c.Hidden(2, "cb_IsFireContinue");
@@ -341,9 +341,9 @@ void AddInsertGroup(Catalogue& c) {
   c.Sized(4, "Edt_InsertDelay", ControlKind::kEdit, "InsertDelayEdit", 0, 0, 56, 22);
   c.Beside(4, "lbl_Delay", "InsertDelayEdit", -100, 0, 96, "Str417");
   c.Beside(4, "lbl_s_A", "InsertDelayEdit", 60, 0, 30, "Str418");
-  c.Sized(4, "edt_XAxisValue", ControlKind::kEdit, "InsertAxisEdit", 0, 0, 56, 22);
-  c.Sized(4, "edt_YAxisValue", ControlKind::kEdit, "InsertAxisEdit", 64, 0, 56, 22);
-  c.Sized(4, "edt_Repeat", ControlKind::kEdit, "InsertAxisEdit", 128, 0, 56, 22);
+  c.Sized(4, "edt_XAxisValue", ControlKind::kEdit, "InsertAxisEdit", 0, 0, 56, 22).caption = "=12";
+  c.Sized(4, "edt_YAxisValue", ControlKind::kEdit, "InsertAxisEdit", 64, 0, 56, 22).caption = "=12";
+  c.Sized(4, "edt_Repeat", ControlKind::kEdit, "InsertAxisEdit", 128, 0, 56, 22).caption = "=10";
   c.Button(4, "Btn_InsertStart", "InsertBtnStart", "MacroS", "Str400");
   c.Button(4, "Btn_OK", "InsertBtnOK", "MacroBtnS", "Str420");
   c.Button(4, "Btn_Cancel", "InsertBtnCancel", "MacroBtnS", "Str422");

@@ -45,7 +45,8 @@ struct PageControl {
   int dy = 0;
   int width = 0;  // 0: the picture's own size
   int height = 0;
-  std::string caption;             // a language key, "=text" for a fixed text, or empty
+  std::string caption;             // a language key, "=text" for a fixed text, or empty;
+                                   // an edit's starting text ("=16")
   std::vector<std::string> items;  // combo items, each like a caption
   std::string picture;             // lamp or button family, or the picture's name
   std::string colour;              // text colour keys <colour>_R, _G, _B

@@ -130,6 +130,7 @@ void EngineerPageView::BuildControls(QWidget* page) {
         combo->addItem(QString::fromStdString(app::EngineerCaption(row, chinese_)));
       for (const std::string& item : control.items)
         combo->addItem(QString::fromStdString(item));
+      combo->setCurrentIndex(-1);  // until the image's value is shown
     }
     widget->setEnabled(!control.locked);
     widget->setVisible(!control.never_shown && !control.shown_by_unlock);

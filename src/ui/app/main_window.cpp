@@ -511,6 +511,10 @@ void MainWindow::MarkPageButtons() {
 
 void MainWindow::OnPageButton(app::Page page) {
   if (shell_->SwitchPage(page)) {
+    // The two control pages choose their key mode on the engineer page.
+    auto* key_mode = static_cast<QComboBox*>(engineer_->Find("cb_KeyMode"));
+    if (page == app::Page::kMain) key_mode->setCurrentIndex(0);
+    if (page == app::Page::kSecond) key_mode->setCurrentIndex(1);
     RefreshKeyLabels();
     MarkPageButtons();
   }

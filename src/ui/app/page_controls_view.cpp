@@ -91,7 +91,8 @@ QWidget* PageControlsView::Make(const PageControl& control, QWidget* parent, Bui
     }
     case ControlKind::kButton: return MakeButton(control, parent, built);
     case ControlKind::kEdit: {
-      auto* edit = new QLineEdit(parent);
+      // An edit's caption is its starting text.
+      auto* edit = new QLineEdit(QString::fromStdString(control.caption).mid(1), parent);
       edit->setAlignment(Qt::AlignCenter);
       return edit;
     }
@@ -238,7 +239,8 @@ void PageControlsView::Caption(const app::IniTable& layout, const std::string& s
       combo->clear();
       for (const std::string& item : c.items)
         combo->addItem(CaptionText(item, text));
-      if (chosen >= 0) combo->setCurrentIndex(chosen);
+      // Nothing is chosen until the page's own code shows the image's value.
+      combo->setCurrentIndex(chosen);
     }
   }
 }
