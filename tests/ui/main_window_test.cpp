@@ -148,7 +148,14 @@ class MainWindowTest : public QObject {
 
   void pluggingReadsAndUnlocks() {
     Fixture f;
-    f.Plug();
+    f.firmware->memory() = config::DefaultImage(1);
+    f.firmware->memory()[1] |= 0x02;  // hold DPI to switch profiles
+    config::SealSection(std::span<uint8_t>(f.firmware->memory().data(), 48));
+    f.bus.PlugMouse("mouse", f.firmware);
+    f.window->shell().DevTimerTimer();
+    // The option lamps show what the mouse holds.
+    QCOMPARE(f.Find<QLabel>("Img_ComboKey2")->pixmap().toImage(), SkinPicture("CbS_E").toImage());
+    QCOMPARE(f.Find<QLabel>("Img_ComboKey1")->pixmap().toImage(), SkinPicture("CbS_D").toImage());
     QVERIFY(!f.Find("Disable_All_1")->isVisible());
     QVERIFY(f.messages.isEmpty());
     QVERIFY(f.window->shell().MouseConnected());
@@ -353,6 +360,8 @@ class MainWindowTest : public QObject {
     QVERIFY(!f.Find("IB_ComboKey2")->isVisibleTo(f.Find("gbPage1")));
     QVERIFY(!f.Find("Img_ComboKey2")->isVisibleTo(f.Find("gbPage1")));
     QVERIFY(f.Find("IB_ComboKey1")->isVisibleTo(f.Find("gbPage1")));
+    // The gun-key option needs GD_Enable, which the shipped product leaves off.
+    QVERIFY(!f.Find("IB_ComboKey3")->isVisibleTo(f.Find("gbPage1")));
     QVERIFY(!f.Find("cbb_DPICount")->isVisibleTo(f.Find("gbPage2")));
     // The macro lists take their item height from the layout.
     f.window->ApplyLayoutTable(1, app::IniTable::Parse(text + "MacroNameHeight=31\n"));

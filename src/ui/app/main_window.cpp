@@ -20,6 +20,7 @@
 #include "core/app/layout_keys.h"
 #include "core/app/layout_rules.h"
 #include "core/config/action_codes.h"
+#include "core/config/parameter_fields.h"
 #include "core/macro/macro_slots.h"
 #include "ui/app/layout_colour.h"
 #include "ui/app/message_dialog.h"
@@ -258,6 +259,15 @@ void MainWindow::BuildMarkers() {
   }
 }
 
+// The gun-key option for switching profiles is offered only on the profile-2
+// page, and only when the product and the layout both allow it.
+void MainWindow::ShowThirdOption() {
+  const bool shown = layout_.Integer(layout_section_, "ComboKey3_Enable") == 1 &&
+                     shell_->Settings().gd_enable && shell_->CurrentPage() == app::Page::kSecond;
+  page_controls_->Find("IB_ComboKey3")->setVisible(shown);
+  page_controls_->Find("Img_ComboKey3")->setVisible(shown);
+}
+
 void MainWindow::SetMarkers() {
   static const std::map<app::Page, const char*> kMarkers = {
       {app::Page::kMain, "rb_1"},     {app::Page::kSecond, "rb_2"},
@@ -430,6 +440,7 @@ void MainWindow::ApplyLayoutTable(int n, const app::IniTable& table) {
   }
   page_controls_->Place(layout_, layout_section_, shell_->Settings());
   page_controls_->SetMacroListItemHeight(layout_.Integer(layout_section_, "MacroNameHeight"));
+  ShowThirdOption();
   ApplyLanguage();
   MarkPageButtons();
 }
@@ -546,6 +557,7 @@ void MainWindow::LoadProfile() {
 
 void MainWindow::ShowPage(app::Page page) {
   SetMarkers();
+  ShowThirdOption();
   const int shown = page == app::Page::kMain || page == app::Page::kSecond ? 0
                     : page == app::Page::kAdvanced                         ? 1
                     : page == app::Page::kBreathing                        ? 2
@@ -592,7 +604,18 @@ void MainWindow::ShowMessage(const std::string& text) {
   box.exec();
 }
 
-void MainWindow::ShowConfiguration(const config::Configuration&) { RefreshKeyLabels(); }
+void MainWindow::ShowConfiguration(const config::Configuration& configuration) {
+  RefreshKeyLabels();
+  // The profile-switch options of the main page show the image's bits.
+  static constexpr config::OptionBit kOptions[3] = {config::OptionBit::kModeSwitchMiddleHold,
+                                                    config::OptionBit::kModeSwitchCpiHold,
+                                                    config::OptionBit::kModeSwitchGunHold};
+  for (int k = 0; k < 3; ++k) {
+    const bool on = config::GetOption(configuration.data.ParameterA, kOptions[k]);
+    static_cast<QLabel*>(page_controls_->Find("Img_ComboKey" + std::to_string(k + 1)))
+        ->setPixmap(SkinPicture(on ? "CbS_E" : "CbS_D"));
+  }
+}
 
 void MainWindow::mousePressEvent(QMouseEvent* event) {
   // A press on the page background closes the menus and moves the window.

@@ -82,6 +82,7 @@ class MainWindow : public QWidget, public app::ShellView {
   void BuildWebButtons();
   void BuildMarkers();
   void SetMarkers();
+  void ShowThirdOption();
   void ConnectRollingCaption(SkinLabel* label);
   // ShowPnlMain_OnClick: the key menu beside key label k (1..9).
   void ShowPnlMain(int k);
