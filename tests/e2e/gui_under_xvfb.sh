@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
 # The built program on a virtual X display with the emulator program: it finds
-# and reads the mouse and paints its main page and three more (screenshots
+# and reads the mouse and paints its main page, three more and the engineer
+# page (screenshots
 # are kept in the build folder), a second start raises the first window and exits, and an
 # Apply whose byte never sticks shows "Fail".
 set -euo pipefail
@@ -63,6 +64,16 @@ for page in advanced:350 lighting:480 macro:610; do
   sleep 0.5
   import -window root "$shots/${page%:*}-page.png" || fail "no screenshot of ${page%:*}"
 done
+# The engineer page by its keys: the window grows to 1000 x 600.
+xdotool mousemove 640 140 click 1
+xdotool key ctrl+shift+e
+for _ in $(seq 20); do
+  xdotool search --onlyvisible --pid "$gui_pid" 2>/dev/null |
+    while read -r w; do xdotool getwindowgeometry "$w"; done | grep -q 1000x600 && break
+  sleep 0.2
+done
+import -window root "$shots/engineer-page.png" || fail "no screenshot of the engineer page"
+xdotool key ctrl+shift+e
 
 timeout 10 "$gui" || fail "a second start did not exit"
 [ "$(xdotool search --name '^Orvane Gaming Mouse v1.0$' | wc -l)" = 1 ] || fail "two windows"
