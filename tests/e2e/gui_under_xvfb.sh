@@ -1,9 +1,8 @@
 #!/usr/bin/env bash
 # The built program on a virtual X display with the emulator program: it finds
 # and reads the mouse and paints its main page, three more and the engineer
-# page (screenshots
-# are kept in the build folder), a second start raises the first window and exits, and an
-# Apply whose byte never sticks shows "Fail".
+# page (screenshots are kept in the build folder), a second start raises the
+# first window and exits, and an Apply whose byte never sticks shows "Fail".
 set -euo pipefail
 sim=$1
 ctl=$2
