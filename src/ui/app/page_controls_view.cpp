@@ -112,9 +112,14 @@ QWidget* PageControlsView::Make(const PageControl& control, QWidget* parent, Bui
       swatch->setAutoFillBackground(true);
       return swatch;
     }
-    case ControlKind::kHidden:
-      if (control.name.rfind("rb_", 0) == 0) return new QRadioButton(parent);
-      return new QCheckBox(parent);
+    case ControlKind::kHidden: {
+      if (control.name.rfind("rb_", 0) != 0) return new QCheckBox(parent);
+      // Several independent sets share a page (delay and release choices):
+      // their code keeps each set to one choice itself.
+      auto* radio = new QRadioButton(parent);
+      radio->setAutoExclusive(false);
+      return radio;
+    }
     case ControlKind::kGroup: return new QWidget(parent);
     case ControlKind::kPopup: {
       auto* popup = new QFrame(parent);
