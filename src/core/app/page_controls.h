@@ -29,8 +29,8 @@ enum class ControlKind {
 // When a control is on screen.
 enum class Shown {
   kAlways,
-  kAtStart,        // shown at start; later Parts hide and show it
-  kHiddenAtStart,  // hidden at start; later Parts show it
+  kAtStart,        // shown at start; the page's own code hides and shows it
+  kHiddenAtStart,  // hidden at start; the page's own code shows it
   kSliderStyle,    // only while DPILED_Status is 1 (values as sliders)
   kBarStyle,       // only while DPILED_Status is 0 (values as bars)
   kFireUnlock,     // hidden until the fire editor's unlock
