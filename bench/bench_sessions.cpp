@@ -25,7 +25,7 @@ struct QuietUi : SessionUi {
   void ShowMessage(Message message) override {
     std::fprintf(stderr, "message: %s\n", Language1Text(message));
   }
-  void ShowFileError(const std::string& what) override {
+  void ShowProblem(const std::string& what) override {
     std::fprintf(stderr, "%s\n", what.c_str());
   }
 };

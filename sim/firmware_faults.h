@@ -43,6 +43,10 @@ struct FirmwareFaults {
   // The mouse disappears when this many requests have been carried out
   // (-1 = never).
   int64_t unplug_after_requests = -1;
+  // The emulator stops answering for `stall_ms` after this many feature
+  // requests, then answers everything that came meanwhile, late (0 = never).
+  int stall_ms = 0;
+  int64_t stall_after_requests = 100;
 };
 
 }  // namespace orvane::sim

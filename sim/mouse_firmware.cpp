@@ -160,7 +160,11 @@ bool MouseFirmware::WriteNext(const Reply& request) {
   }
   write_address_ += count;
   write_remaining_ -= count;
-  if (write_remaining_ == 0 && write_changed_memory_ && memory_changed_) memory_changed_();
+  if (write_remaining_ == 0 && write_changed_memory_ && memory_changed_ && !memory_changed_()) {
+    // The memory could not be kept: a mouse that lost its settings must not
+    // go on answering as if it held them.
+    unplugged_ = true;
+  }
   return true;
 }
 

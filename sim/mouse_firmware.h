@@ -51,8 +51,9 @@ class MouseFirmware {
   bool SessionOpen() const { return session_open_; }
 
   // Called after a block write has changed the memory (the emulator program
-  // keeps its memory file current with it).
-  void SetMemoryChanged(std::function<void()> callback) { memory_changed_ = std::move(callback); }
+  // keeps its memory file current with it). When it returns false the
+  // memory could not be kept, and the mouse unplugs itself.
+  void SetMemoryChanged(std::function<bool()> callback) { memory_changed_ = std::move(callback); }
 
  private:
   using Reply = std::array<uint8_t, 8>;
@@ -82,7 +83,7 @@ class MouseFirmware {
   uint16_t write_address_ = 0;
   uint16_t write_remaining_ = 0;
   bool write_changed_memory_ = false;
-  std::function<void()> memory_changed_;
+  std::function<bool()> memory_changed_;
 };
 
 }  // namespace orvane::sim

@@ -8,6 +8,7 @@ class SimHidBus::Connection : public platform::HidConnection {
  public:
   Connection(std::shared_ptr<Interface> interface, std::shared_ptr<Counters> counters)
       : interface_(std::move(interface)), counters_(std::move(counters)) {}
+  ~Connection() override { UnlockExclusive(); }
 
   std::optional<platform::HidAttributes> Attributes() override {
     if (!Alive()) return std::nullopt;
@@ -26,6 +27,24 @@ class SimHidBus::Connection : public platform::HidConnection {
     ++counters_->feature_calls;
     return Alive() && interface_->firmware &&
            CollectionGetFeature(interface_->collection, *interface_->firmware, report);
+  }
+
+  bool Gone() const override { return !Alive(); }
+
+  // One holder per device, as the advisory lock on a device node gives.
+  bool TryLockExclusive() override {
+    const Connection*& holder = counters_->lock_holders[interface_->device];
+    if (holder != nullptr && holder != this) return false;
+    holder = this;
+    return true;
+  }
+
+  void UnlockExclusive() override {
+    auto& holders = counters_->lock_holders;
+    if (const auto held = holders.find(interface_->device);
+        held != holders.end() && held->second == this) {
+      holders.erase(held);
+    }
   }
 
  private:

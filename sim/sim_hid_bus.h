@@ -1,5 +1,6 @@
 #pragma once
 
+#include <map>
 #include <memory>
 #include <string>
 #include <vector>
@@ -15,9 +16,12 @@ namespace orvane::sim {
 // counted.
 class SimHidBus : public platform::HidBackend {
  public:
+  class Connection;
   struct Counters {
     int opens = 0;
     int feature_calls = 0;  // set and get feature
+    // The connection holding each device's exclusive lock.
+    std::map<std::string, const Connection*> lock_holders;
   };
 
   // Plugs a mouse; its collections appear after those already present.
@@ -44,7 +48,6 @@ class SimHidBus : public platform::HidBackend {
     bool openable = true;
     bool present = true;
   };
-  class Connection;
 
   static bool Present(const Interface& interface);
 

@@ -2,11 +2,10 @@
 // the utility without the hardware.
 #include <csignal>
 #include <cstdio>
-#include <fstream>
-#include <iterator>
 #include <memory>
 
 #include "core/util/atomic_file.h"
+#include "core/util/file_read.h"
 #include "platform/virtual_hid_wire.h"
 #include "sim/default_memory.h"
 #include "sim/sim_options.h"
@@ -20,20 +19,24 @@ void OnStopSignal(int) {
   if (g_publisher != nullptr) g_publisher->Stop();
 }
 
-bool LoadMemory(const std::string& path, orvane::sim::Memory& memory) {
-  std::ifstream file(path, std::ios::binary);
-  if (!file) return false;
-  const std::vector<char> bytes{std::istreambuf_iterator<char>(file),
-                                std::istreambuf_iterator<char>()};
-  // A shorter file leaves the rest of the memory as it started.
-  std::copy_n(bytes.begin(), std::min(bytes.size(), memory.size()), memory.begin());
-  return true;
-}
+void Complain(const std::string& text) { std::fprintf(stderr, "orvane-mouse-sim: %s\n", text.c_str()); }
 
 bool SaveMemory(const std::string& path, const orvane::sim::Memory& memory) {
   std::string error;
   if (orvane::util::WriteFileAtomically(path, memory, &error)) return true;
-  std::fprintf(stderr, "orvane-mouse-sim: %s\n", error.c_str());
+  Complain(error);
+  return false;
+}
+
+// The memory file and the memory served always agree: a missing file is
+// created from the fresh memory, anything but a 2048-byte file is refused.
+bool OpenMemoryFile(const std::string& path, orvane::sim::Memory& memory) {
+  std::string error;
+  switch (orvane::util::ReadExactFile(path, memory, error)) {
+    case orvane::util::FileRead::kOk: return true;
+    case orvane::util::FileRead::kMissing: return SaveMemory(path, memory);
+    case orvane::util::FileRead::kRefused: Complain("--memory " + error); return false;
+  }
   return false;
 }
 
@@ -44,7 +47,7 @@ int main(int argc, char** argv) {
   std::string error;
   const auto options = ParseSimOptions({argv + 1, argv + argc}, error);
   if (!options) {
-    std::fprintf(stderr, "orvane-mouse-sim: %s\n", error.c_str());
+    Complain(error);
     return 2;
   }
   if (options->help) {
@@ -54,16 +57,25 @@ int main(int argc, char** argv) {
 
   auto firmware = std::make_shared<MouseFirmware>(options->identity, options->faults);
   firmware->memory() = DefaultMemory();
+  bool memory_lost = false;
   if (!options->memory_file.empty()) {
     const std::string& path = options->memory_file;
-    if (!LoadMemory(path, firmware->memory()) && !SaveMemory(path, firmware->memory())) return 1;
-    firmware->SetMemoryChanged([firmware, path] { SaveMemory(path, firmware->memory()); });
+    if (!OpenMemoryFile(path, firmware->memory())) return 1;
+    // A plain pointer: the firmware owns this callback, and a shared pointer
+    // here would keep the firmware alive forever.
+    MouseFirmware* mouse = firmware.get();
+    firmware->SetMemoryChanged([mouse, path, &memory_lost] {
+      if (SaveMemory(path, mouse->memory())) return true;
+      Complain("cannot keep the memory in " + path + "; the mouse unplugs itself");
+      memory_lost = true;
+      return false;
+    });
   }
 
   SocketPublisher publisher(orvane::platform::wire::RuntimeFolder(), options->device_name,
                             options->hardware, firmware);
   if (!publisher.Publish(error)) {
-    std::fprintf(stderr, "orvane-mouse-sim: %s\n", error.c_str());
+    Complain(error);
     return 1;
   }
   g_publisher = &publisher;
@@ -78,5 +90,5 @@ int main(int argc, char** argv) {
   publisher.Serve();
   g_publisher = nullptr;
   std::printf("orvane-mouse-sim: mouse unplugged\n");
-  return 0;
+  return memory_lost ? 1 : 0;
 }

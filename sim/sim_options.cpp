@@ -6,6 +6,7 @@
 #include <map>
 
 #include "core/device/feature_protocol.h"
+#include "platform/virtual_hid_wire.h"
 
 namespace orvane::sim {
 
@@ -62,7 +63,11 @@ class Parser {
     std::string value;
     if (!Value(option, value)) return false;
     if (option == "--memory") return Text(option, value, options_.memory_file);
-    if (option == "--name") return Text(option, value, options_.device_name);
+    if (option == "--name") {
+      // The name becomes part of a socket path: it must not leave the folder.
+      if (!platform::wire::ValidDeviceName(value)) return Bad(option, value);
+      return Text(option, value, options_.device_name);
+    }
     if (option == "--chip") return Hex(option, value, options_.identity.chip_code);
     if (option == "--signature") return Hex(option, value, options_.identity.signature);
     if (option == "--open-reply") return Hex(option, value, options_.identity.open_reply);
@@ -77,6 +82,13 @@ class Parser {
     }
     if (option == "--lose-read-chunks") {
       return Count(option, value, options_.faults.lose_every_nth_read_chunk);
+    }
+    if (option == "--stall-ms") return Count(option, value, options_.faults.stall_ms);
+    if (option == "--stall-after") {
+      int requests = 0;
+      if (!Count(option, value, requests)) return false;
+      options_.faults.stall_after_requests = requests;
+      return true;
     }
     if (option == "--unplug-after") {
       int requests = 0;
@@ -198,12 +210,19 @@ unplugs the mouse.
   --refuse COMMAND[=HEX] COMMAND is always refused (reply byte 7 HEX, default EE)
   --empty-replies K      K empty replies before every answer
   --unplug-after N       the mouse unplugs itself after N requests
-  --name NAME            name of the published device (default orvane-mouse)
+  --stall-ms MS          after --stall-after feature requests (default 100)
+                         the emulator answers nothing for MS milliseconds,
+                         then answers everything that came meanwhile, late
+  --stall-after N        when the stall begins
+  --name NAME            name of the published device (default orvane-mouse;
+                         letters, digits, '-', '_', '.')
   --help                 this text
 
 COMMAND is open, close, status, read-start, read-next, write-start,
 write-next, reload, set-state, driver-link or a hex command code.
-Devices appear in $XDG_RUNTIME_DIR/orvane-mouse (or /tmp/orvane-mouse-UID).
+Devices appear in $XDG_RUNTIME_DIR/orvane-mouse (or /tmp/orvane-mouse-UID),
+a folder of mode 0700 that must belong to you; a --memory file that cannot
+be kept current stops the emulator with status 1.
 )";
 }
 

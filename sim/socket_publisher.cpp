@@ -1,17 +1,18 @@
 #include "sim/socket_publisher.h"
 
 #include <fcntl.h>
-#include <poll.h>
 #include <sys/socket.h>
 #include <unistd.h>
 
+#include <algorithm>
 #include <cerrno>
 
-#include "platform/virtual_hid_wire.h"
+#include "core/device/feature_protocol.h"
 
 namespace orvane::sim {
 
 namespace wire = platform::wire;
+using platform::SocketIo;
 
 SocketPublisher::SocketPublisher(std::string folder, std::string device_name,
                                  MouseHardware hardware, std::shared_ptr<MouseFirmware> firmware)
@@ -34,14 +35,16 @@ bool SocketPublisher::Publish(std::string& error) {
     error = "cannot create the stop pipe";
     return false;
   }
-  if (!wire::EnsureRuntimeFolder(folder_)) {
-    error = "cannot use the device folder " + folder_;
+  if (!wire::ValidDeviceName(device_name_)) {
+    error = "the device name '" + device_name_ +
+            "' must be letters, digits, '-', '_' or '.' (not first), at most 40";
     return false;
   }
+  if (!wire::EnsureRuntimeFolder(folder_, error)) return false;
   for (const Collection& collection : MouseCollections(hardware_)) {
     const std::string path =
         folder_ + "/" + device_name_ + "-" + collection.name + wire::kSocketSuffix;
-    if (platform::UnixSocket::Connect(path, 200).Valid()) {
+    if (platform::UnixSocket::Connect(path).Valid()) {
       error = "another emulator already publishes " + path;
       Unpublish();
       return false;
@@ -72,20 +75,26 @@ void SocketPublisher::Stop() {
 
 void SocketPublisher::Serve() {
   while (!firmware_->Unplugged()) {
-    std::vector<pollfd> fds{{stop_pipe_[0], POLLIN, 0}};
-    for (const Listener& listener : listeners_)
-      fds.push_back({listener.socket.Fd(), POLLIN, 0});
-    for (const Client& client : clients_)
-      fds.push_back({client.socket.Fd(), POLLIN, 0});
-    if (poll(fds.data(), fds.size(), -1) < 0) {
+    const auto now = Clock::now();
+    EndSessionIfIdle(now);
+    if (now >= stalled_until_) ServeWaiting();
+    std::vector<pollfd> fds = PollSet(now);
+    if (poll(fds.data(), fds.size(), PollTimeout(now)) < 0) {
       if (errno == EINTR) continue;
       break;
     }
     if (fds[0].revents != 0) break;
     // Clients first: accepting appends to the list the indices refer to.
     for (size_t i = clients_.size(); i-- > 0;) {
-      const short events = fds[1 + listeners_.size() + i].revents;
-      if (events != 0 && !AnswerClient(clients_[i])) clients_.erase(clients_.begin() + i);
+      const pollfd& fd = fds[1 + listeners_.size() + i];
+      bool keep = true;
+      if (fd.revents & POLLOUT) keep = FlushClient(clients_[i]);
+      if (keep && (fd.events & POLLIN) && (fd.revents & (POLLIN | POLLHUP | POLLERR))) {
+        keep = ReadClient(clients_[i]);
+      } else if (keep && (fd.revents & (POLLHUP | POLLERR))) {
+        keep = false;  // left while it could not be served: nobody to answer
+      }
+      if (!keep) Drop(i);
     }
     for (size_t i = 0; i < listeners_.size(); ++i) {
       if (fds[1 + i].revents != 0) AcceptClients(listeners_[i]);
@@ -94,42 +103,159 @@ void SocketPublisher::Serve() {
   Unpublish();
 }
 
+std::vector<pollfd> SocketPublisher::PollSet(Clock::time_point now) const {
+  std::vector<pollfd> fds{{stop_pipe_[0], POLLIN, 0}};
+  const short accept = now >= accept_paused_until_ ? POLLIN : 0;
+  for (const Listener& listener : listeners_)
+    fds.push_back({listener.socket.Fd(), accept, 0});
+  const bool stalled = now < stalled_until_;
+  for (const Client& client : clients_) {
+    short events = client.outbox.empty() ? 0 : POLLOUT;
+    if (!stalled && !client.waiting) events |= POLLIN;
+    fds.push_back({client.socket.Fd(), events, 0});
+  }
+  return fds;
+}
+
+int SocketPublisher::PollTimeout(Clock::time_point now) const {
+  auto wake = Clock::time_point::max();
+  if (now < stalled_until_) wake = std::min(wake, stalled_until_);
+  if (now < accept_paused_until_) wake = std::min(wake, accept_paused_until_);
+  if (session_owner_ != 0) wake = std::min(wake, session_activity_ + kSessionIdle);
+  if (wake == Clock::time_point::max()) return -1;
+  const auto left = std::chrono::duration_cast<std::chrono::milliseconds>(wake - now).count();
+  return static_cast<int>(std::clamp<int64_t>(left + 1, 0, 60'000));
+}
+
 void SocketPublisher::AcceptClients(Listener& listener) {
   for (;;) {
-    const int fd = accept4(listener.socket.Fd(), nullptr, nullptr, SOCK_CLOEXEC);
-    if (fd < 0) return;  // EAGAIN: no more waiting
-    clients_.push_back({&listener.collection, platform::UnixSocket(fd)});
-  }
-}
-
-bool SocketPublisher::AnswerClient(Client& client) {
-  std::vector<uint8_t> request;
-  if (!client.socket.Receive(request, wire::kMaxMessage)) return false;
-  return client.socket.Send(AnswerRequest(*client.collection, request));
-}
-
-std::vector<uint8_t> SocketPublisher::AnswerRequest(const Collection& collection,
-                                                    std::span<const uint8_t> request) {
-  if (request.empty()) return wire::Answer(false);
-  switch (static_cast<wire::Op>(request[0])) {
-    case wire::Op::kDescribe:
-      return wire::DescribeAnswer(
-          {collection.attributes, static_cast<uint16_t>(collection.feature_length)});
-    case wire::Op::kSetFeature:
-      return wire::Answer(CollectionSetFeature(collection, *firmware_, request.subspan(1)));
-    case wire::Op::kGetFeature: {
-      if (request.size() != 3) return wire::Answer(false);
-      std::vector<uint8_t> report(request[1], 0);
-      if (!report.empty()) report[0] = request[2];
-      const bool ok = CollectionGetFeature(collection, *firmware_, report);
-      return ok ? wire::Answer(true, report) : wire::Answer(false);
+    const int fd = accept4(listener.socket.Fd(), nullptr, nullptr, SOCK_CLOEXEC | SOCK_NONBLOCK);
+    if (fd >= 0) {
+      clients_.push_back({next_client_id_++, &listener.collection, platform::UnixSocket(fd), {}, {}});
+      continue;
     }
+    if (errno == EINTR || errno == ECONNABORTED) continue;
+    // Out of descriptors or memory: the connection stays in the backlog and
+    // the listener stays readable, so look again only after a pause.
+    if (errno != EAGAIN && errno != EWOULDBLOCK) {
+      accept_paused_until_ = Clock::now() + kAcceptBackoff;
+    }
+    return;
   }
-  return wire::Answer(false);
+}
+
+bool SocketPublisher::ReadClient(Client& client) {
+  std::vector<uint8_t> message;
+  const SocketIo io = client.socket.Receive(message, wire::kMaxMessage);
+  if (io == SocketIo::kWouldWait) return true;
+  if (io == SocketIo::kError) return true;  // an oversized message: dropped, not answered
+  if (io != SocketIo::kOk) return false;
+  auto request = wire::ParseRequest(message);
+  if (!request) return true;  // without a sequence number there is nothing to answer
+  Handle(client, std::move(*request));
+  return client.outbox.size() <= kMaxQueuedAnswers && FlushClient(client);
+}
+
+bool SocketPublisher::FlushClient(Client& client) {
+  while (!client.outbox.empty()) {
+    const SocketIo io = client.socket.Send(client.outbox.front());
+    if (io == SocketIo::kWouldWait) return true;
+    if (io != SocketIo::kOk) return false;
+    client.outbox.pop_front();
+  }
+  return true;
+}
+
+void SocketPublisher::ServeWaiting() {
+  for (Client& client : clients_) {
+    if (!client.waiting || (session_owner_ != 0 && session_owner_ != client.id)) continue;
+    auto request = std::move(*client.waiting);
+    client.waiting.reset();
+    Handle(client, std::move(request));
+    FlushClient(client);  // a client that has gone is dropped at its next poll
+  }
+}
+
+void SocketPublisher::Handle(Client& client, wire::Request request) {
+  if (Feature(client, request) && session_owner_ != 0 && session_owner_ != client.id) {
+    client.waiting = std::move(request);
+    return;
+  }
+  client.outbox.push_back(Answer(client, request));
+  if (Feature(client, request) && firmware_->faults().stall_ms > 0 && !stalled_once_ &&
+      ++feature_requests_ >= firmware_->faults().stall_after_requests) {
+    stalled_once_ = true;
+    stalled_until_ = Clock::now() + std::chrono::milliseconds(firmware_->faults().stall_ms);
+  }
+}
+
+bool SocketPublisher::Feature(const Client& client, const wire::Request& request) const {
+  return client.collection->configuration &&
+         (request.op == wire::Op::kSetFeature || request.op == wire::Op::kGetFeature);
+}
+
+std::vector<uint8_t> SocketPublisher::Answer(Client& client, const wire::Request& request) {
+  const Collection& collection = *client.collection;
+  const auto& payload = request.payload;
+  if (session_owner_ == client.id) session_activity_ = Clock::now();
+  switch (request.op) {
+    case wire::Op::kDescribe:
+      return wire::EncodeAnswer(
+          request.sequence, true,
+          wire::DescriptionPayload(
+              {collection.attributes, static_cast<uint16_t>(collection.feature_length)}));
+    case wire::Op::kSetFeature: {
+      const bool ok = CollectionSetFeature(collection, *firmware_, payload);
+      if (ok && collection.configuration) NoteSession(client, payload[1]);
+      return wire::EncodeAnswer(request.sequence, ok);
+    }
+    case wire::Op::kGetFeature: {
+      if (payload.size() != 2) return wire::EncodeAnswer(request.sequence, false);
+      std::vector<uint8_t> report(payload[0], 0);
+      if (!report.empty()) report[0] = payload[1];
+      const bool ok = CollectionGetFeature(collection, *firmware_, report);
+      return ok ? wire::EncodeAnswer(request.sequence, true, report)
+                : wire::EncodeAnswer(request.sequence, false);
+    }
+    case wire::Op::kLock: {
+      const bool granted = session_owner_ == 0 || session_owner_ == client.id;
+      if (granted) StartSession(client, /*locked=*/true);
+      return wire::EncodeAnswer(request.sequence, granted);
+    }
+    case wire::Op::kUnlock:
+      if (session_owner_ == client.id) session_owner_ = 0;
+      return wire::EncodeAnswer(request.sequence, true);
+  }
+  return wire::EncodeAnswer(request.sequence, false);
+}
+
+void SocketPublisher::StartSession(const Client& client, bool locked) {
+  session_owner_ = client.id;
+  session_locked_ = locked;
+  session_activity_ = Clock::now();
+}
+
+void SocketPublisher::NoteSession(const Client& client, uint8_t command) {
+  if (command == device::CmdOpen && session_owner_ == 0) StartSession(client, false);
+  if (command == device::CmdClose && session_owner_ == client.id && !session_locked_) {
+    session_owner_ = 0;
+  }
+}
+
+void SocketPublisher::EndSessionIfIdle(Clock::time_point now) {
+  // A client that opened a session and went quiet (a silent stop sends no
+  // CmdClose) must not keep the mouse from everyone else.
+  if (session_owner_ != 0 && now - session_activity_ > kSessionIdle) session_owner_ = 0;
+}
+
+void SocketPublisher::Drop(size_t index) {
+  if (clients_[index].id == session_owner_) session_owner_ = 0;
+  clients_.erase(clients_.begin() + static_cast<std::ptrdiff_t>(index));
 }
 
 void SocketPublisher::Unpublish() {
   clients_.clear();
+  session_owner_ = 0;
   for (const Listener& listener : listeners_)
     unlink(listener.path.c_str());
   listeners_.clear();

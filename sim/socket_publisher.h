@@ -1,10 +1,16 @@
 #pragma once
 
+#include <poll.h>
+
+#include <chrono>
+#include <deque>
 #include <memory>
+#include <optional>
 #include <string>
 #include <vector>
 
 #include "platform/unix_socket.h"
+#include "platform/virtual_hid_wire.h"
 #include "sim/mouse_collections.h"
 #include "sim/mouse_firmware.h"
 
@@ -14,8 +20,18 @@ namespace orvane::sim {
 // device folder, so that any program of the user finds them beside the real
 // HID devices. Publishing is plugging in; Stop() or the firmware unplugging
 // itself removes the sockets again.
+//
+// One client at a time has a session with the mouse: the one that locked it,
+// or else the one that sent CmdOpen, until it unlocks, sends CmdClose, leaves
+// or stays silent for kSessionIdle. Feature requests of other clients wait
+// until then. No client can hold up the others: answers are sent without
+// blocking, and a client that lets kMaxQueuedAnswers pile up is dropped.
 class SocketPublisher {
  public:
+  static constexpr size_t kMaxQueuedAnswers = 64;
+  static constexpr std::chrono::milliseconds kSessionIdle{2000};
+  static constexpr std::chrono::milliseconds kAcceptBackoff{100};
+
   SocketPublisher(std::string folder, std::string device_name, MouseHardware hardware,
                   std::shared_ptr<MouseFirmware> firmware);
   ~SocketPublisher();
@@ -34,21 +50,37 @@ class SocketPublisher {
   std::vector<std::string> SocketPaths() const;
 
  private:
+  using Clock = std::chrono::steady_clock;
   struct Listener {
     Collection collection;
     std::string path;
     platform::UnixSocket socket;
   };
   struct Client {
+    uint64_t id;
     const Collection* collection;
     platform::UnixSocket socket;
+    std::deque<std::vector<uint8_t>> outbox;
+    std::optional<platform::wire::Request> waiting;  // held until another's session ends
   };
 
+  std::vector<pollfd> PollSet(Clock::time_point now) const;
+  int PollTimeout(Clock::time_point now) const;
   void AcceptClients(Listener& listener);
   // False when the client is to be dropped.
-  bool AnswerClient(Client& client);
-  std::vector<uint8_t> AnswerRequest(const Collection& collection,
-                                     std::span<const uint8_t> request);
+  bool ReadClient(Client& client);
+  bool FlushClient(Client& client);
+  // Answers one request, or holds it while another client's session runs.
+  void Handle(Client& client, platform::wire::Request request);
+  std::vector<uint8_t> Answer(Client& client, const platform::wire::Request& request);
+  // A feature request to the configuration collection: part of a session.
+  bool Feature(const Client& client, const platform::wire::Request& request) const;
+  void StartSession(const Client& client, bool locked);
+  void NoteSession(const Client& client, uint8_t command);
+  void EndSessionIfIdle(Clock::time_point now);
+  // Requests held for another client's session, once it is over.
+  void ServeWaiting();
+  void Drop(size_t index);
   void Unpublish();
 
   std::string folder_;
@@ -57,6 +89,14 @@ class SocketPublisher {
   std::shared_ptr<MouseFirmware> firmware_;
   std::vector<Listener> listeners_;
   std::vector<Client> clients_;
+  uint64_t next_client_id_ = 1;
+  uint64_t session_owner_ = 0;  // client id; 0: no session
+  bool session_locked_ = false;  // held by a lock rather than by CmdOpen
+  Clock::time_point session_activity_{};
+  Clock::time_point accept_paused_until_{};
+  Clock::time_point stalled_until_{};
+  int64_t feature_requests_ = 0;
+  bool stalled_once_ = false;
   int stop_pipe_[2] = {-1, -1};
 };
 

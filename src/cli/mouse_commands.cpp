@@ -23,7 +23,7 @@ class PrintingUi : public SessionUi {
     std::fprintf(err_, "%s\n", Language1Text(message));
     shown_ = true;
   }
-  void ShowFileError(const std::string& what) override {
+  void ShowProblem(const std::string& what) override {
     std::fprintf(err_, "%s\n", what.c_str());
     shown_ = true;
   }

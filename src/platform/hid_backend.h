@@ -30,7 +30,18 @@ class HidConnection {
   // `report[0]` is the report id.
   virtual bool SetFeature(std::span<const uint8_t> report) = 0;
   // `report[0]` holds the wanted report id on entry, the reply on success.
+  // A call gives up within tens of milliseconds when the device does not
+  // answer: a feature report never takes longer on a working device.
   virtual bool GetFeature(std::span<uint8_t> report) = 0;
+
+  // True once a call failed because the device is no longer there (as
+  // opposed to one call that went unanswered); every later call fails too.
+  virtual bool Gone() const { return false; }
+
+  // The exclusive use of the device by one program for one session. False
+  // when another program holds it now; never waits.
+  virtual bool TryLockExclusive() { return true; }
+  virtual void UnlockExclusive() {}
 };
 
 // Where HID interfaces come from: real devices or the emulator's.

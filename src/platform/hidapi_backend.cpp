@@ -1,6 +1,11 @@
 #include "platform/hidapi_backend.h"
 
+#include <fcntl.h>
 #include <hidapi/hidapi.h>
+#include <sys/file.h>
+#include <unistd.h>
+
+#include <cerrno>
 
 #include <fstream>
 #include <iterator>
@@ -39,7 +44,10 @@ class HidapiConnection : public HidConnection {
  public:
   HidapiConnection(hid_device* device, std::string path)
       : device_(device), path_(std::move(path)) {}
-  ~HidapiConnection() override { hid_close(device_); }
+  ~HidapiConnection() override {
+    UnlockExclusive();
+    hid_close(device_);
+  }
 
   std::optional<HidAttributes> Attributes() override {
     const hid_device_info* info = hid_get_device_info(device_);
@@ -55,17 +63,42 @@ class HidapiConnection : public HidConnection {
   }
 
   bool SetFeature(std::span<const uint8_t> report) override {
-    return hid_send_feature_report(device_, report.data(), report.size()) >= 0;
+    return Done(hid_send_feature_report(device_, report.data(), report.size()));
   }
 
   bool GetFeature(std::span<uint8_t> report) override {
-    return hid_get_feature_report(device_, report.data(), report.size()) >= 0;
+    return Done(hid_get_feature_report(device_, report.data(), report.size()));
+  }
+
+  bool Gone() const override { return gone_; }
+
+  // An advisory lock on the device node, which every program of ours takes
+  // for a session. A node we cannot open a second time is used unlocked.
+  bool TryLockExclusive() override {
+    if (lock_fd_ < 0) lock_fd_ = open(path_.c_str(), O_RDONLY | O_CLOEXEC | O_NONBLOCK);
+    if (lock_fd_ < 0) return true;
+    return flock(lock_fd_, LOCK_EX | LOCK_NB) == 0 || errno != EWOULDBLOCK;
+  }
+
+  void UnlockExclusive() override {
+    if (lock_fd_ < 0) return;
+    close(lock_fd_);  // releases the lock
+    lock_fd_ = -1;
   }
 
  private:
+  // hidraw answers ENODEV once the device is unplugged, and its node goes.
+  bool Done(int result) {
+    if (result >= 0) return true;
+    if (errno == ENODEV || errno == ESHUTDOWN || access(path_.c_str(), F_OK) != 0) gone_ = true;
+    return false;
+  }
+
   hid_device* device_;
   std::string path_;
   int feature_length_ = -1;
+  int lock_fd_ = -1;
+  bool gone_ = false;
 };
 
 }  // namespace

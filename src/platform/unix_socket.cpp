@@ -1,11 +1,12 @@
 #include "platform/unix_socket.h"
 
+#include <poll.h>
 #include <sys/socket.h>
-#include <sys/time.h>
 #include <sys/un.h>
 #include <unistd.h>
 
 #include <cerrno>
+#include <chrono>
 #include <cstring>
 
 namespace orvane::platform {
@@ -20,10 +21,10 @@ bool FillAddress(const std::string& path, sockaddr_un& address) {
   return true;
 }
 
-void SetTimeouts(int fd, int timeout_ms) {
-  timeval tv{timeout_ms / 1000, static_cast<suseconds_t>((timeout_ms % 1000) * 1000)};
-  setsockopt(fd, SOL_SOCKET, SO_RCVTIMEO, &tv, sizeof(tv));
-  setsockopt(fd, SOL_SOCKET, SO_SNDTIMEO, &tv, sizeof(tv));
+SocketIo ErrorKind(int error) {
+  if (error == EAGAIN || error == EWOULDBLOCK) return SocketIo::kWouldWait;
+  if (error == EPIPE || error == ECONNRESET || error == ENOTCONN) return SocketIo::kClosed;
+  return SocketIo::kError;
 }
 
 }  // namespace
@@ -46,12 +47,13 @@ int UnixSocket::Release() {
   return fd;
 }
 
-UnixSocket UnixSocket::Connect(const std::string& path, int timeout_ms) {
+UnixSocket UnixSocket::Connect(const std::string& path) {
   sockaddr_un address{};
   if (!FillAddress(path, address)) return {};
-  UnixSocket socket(::socket(AF_UNIX, SOCK_SEQPACKET | SOCK_CLOEXEC, 0));
+  // Non-blocking: a connect to a listener whose backlog is full fails at
+  // once instead of hanging the caller.
+  UnixSocket socket(::socket(AF_UNIX, SOCK_SEQPACKET | SOCK_CLOEXEC | SOCK_NONBLOCK, 0));
   if (!socket.Valid()) return {};
-  SetTimeouts(socket.fd_, timeout_ms);
   if (connect(socket.fd_, reinterpret_cast<const sockaddr*>(&address), sizeof(address)) != 0) {
     return {};
   }
@@ -70,23 +72,50 @@ UnixSocket UnixSocket::Listen(const std::string& path) {
   return socket;
 }
 
-bool UnixSocket::Send(std::span<const uint8_t> message) const {
-  ssize_t sent;
-  do {
-    sent = send(fd_, message.data(), message.size(), MSG_NOSIGNAL);
-  } while (sent < 0 && errno == EINTR);
-  return sent == static_cast<ssize_t>(message.size());
+bool UnixSocket::WaitFor(short events, int timeout_ms) const {
+  using Clock = std::chrono::steady_clock;
+  const auto deadline = Clock::now() + std::chrono::milliseconds(timeout_ms);
+  for (;;) {
+    const auto left =
+        std::chrono::duration_cast<std::chrono::milliseconds>(deadline - Clock::now()).count();
+    if (left <= 0) return false;
+    pollfd fd{fd_, events, 0};
+    const int ready = poll(&fd, 1, static_cast<int>(left));
+    if (ready > 0) return true;  // also on hang-up or error: the next call tells which
+    if (ready < 0 && errno != EINTR) return true;
+  }
 }
 
-bool UnixSocket::Receive(std::vector<uint8_t>& message, size_t max_size) const {
-  message.resize(max_size);
-  ssize_t got;
-  do {
-    got = recv(fd_, message.data(), message.size(), 0);
-  } while (got < 0 && errno == EINTR);
-  if (got <= 0) return false;
-  message.resize(static_cast<size_t>(got));
-  return true;
+SocketIo UnixSocket::Send(std::span<const uint8_t> message, int timeout_ms) const {
+  for (bool waited = false;; waited = true) {
+    const ssize_t sent = send(fd_, message.data(), message.size(), MSG_NOSIGNAL | MSG_DONTWAIT);
+    if (sent == static_cast<ssize_t>(message.size())) return SocketIo::kOk;
+    if (sent >= 0) return SocketIo::kError;
+    if (errno == EINTR) continue;
+    const SocketIo kind = ErrorKind(errno);
+    if (kind != SocketIo::kWouldWait || waited || timeout_ms <= 0) return kind;
+    if (!WaitFor(POLLOUT, timeout_ms)) return SocketIo::kWouldWait;
+  }
+}
+
+SocketIo UnixSocket::Receive(std::vector<uint8_t>& message, size_t max_size,
+                             int timeout_ms) const {
+  for (bool waited = false;; waited = true) {
+    message.resize(max_size);
+    const ssize_t got = recv(fd_, message.data(), message.size(), MSG_DONTWAIT | MSG_TRUNC);
+    if (got > static_cast<ssize_t>(max_size)) return SocketIo::kError;  // oversized, dropped
+    // An empty message cannot be told from the end of the stream; either way
+    // nothing more will come that can be trusted.
+    if (got == 0) return SocketIo::kClosed;
+    if (got > 0) {
+      message.resize(static_cast<size_t>(got));
+      return SocketIo::kOk;
+    }
+    if (errno == EINTR) continue;
+    const SocketIo kind = ErrorKind(errno);
+    if (kind != SocketIo::kWouldWait || waited || timeout_ms <= 0) return kind;
+    if (!WaitFor(POLLIN, timeout_ms)) return SocketIo::kWouldWait;
+  }
 }
 
 }  // namespace orvane::platform

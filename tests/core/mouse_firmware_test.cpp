@@ -119,7 +119,10 @@ TEST(MouseFirmware, OnlyTheConfigurationCollectionTakesFeatureReports) {
 TEST(MouseFirmware, ReportsMemoryChangesOncePerBlockWrite) {
   EmulatedMouse mouse;
   int changes = 0;
-  mouse.firmware->SetMemoryChanged([&] { ++changes; });
+  mouse.firmware->SetMemoryChanged([&] {
+    ++changes;
+    return true;
+  });
   const std::vector<uint8_t> bytes(30, 0x33);
   ASSERT_TRUE(mouse.link.DevWriteBlock(0x80, 30, bytes));
   EXPECT_EQ(changes, 1);

@@ -21,7 +21,7 @@ struct RecordingUi : device::SessionUi {
   void ShowBusy() override { busy = true; }
   void HideBusy() override { busy = false; }
   void ShowMessage(device::Message message) override { messages.push_back(message); }
-  void ShowFileError(const std::string& what) override { file_errors.push_back(what); }
+  void ShowProblem(const std::string& what) override { file_errors.push_back(what); }
   void DataBufToUI() override { ++shows; }
 
   bool Restored() const { return timer_enabled && !locked && !busy; }

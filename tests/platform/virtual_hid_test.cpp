@@ -58,6 +58,7 @@ class VirtualHidTest : public ::testing::Test {
   // A socket file nobody listens on any more, as a crashed emulator leaves.
   void LeaveStaleSocket(const std::string& name) {
     fs::create_directories(folder_);
+    fs::permissions(folder_, fs::perms::owner_all, fs::perm_options::replace);
     const int fd = socket(AF_UNIX, SOCK_SEQPACKET, 0);
     sockaddr_un address{};
     address.sun_family = AF_UNIX;

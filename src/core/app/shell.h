@@ -83,7 +83,7 @@ class Shell : public device::PollListener, public device::SessionUi {
   void HideBusy() override;
   void HideAllMenu() override { view_.HideAllMenu(); }
   void ShowMessage(device::Message message) override;
-  void ShowFileError(const std::string& what) override { view_.ShowMessage(what); }
+  void ShowProblem(const std::string& what) override { view_.ShowMessage(what); }
   void DataBufToUI() override { view_.ShowConfiguration(configuration_); }
   void MacroSlotsFilled() override;
   void PostReadPageRestore() override;

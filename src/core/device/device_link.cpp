@@ -24,6 +24,7 @@ void DeviceLink::Attach(std::unique_ptr<platform::HidConnection> handle, std::st
 }
 
 void DeviceLink::Invalidate() {
+  UnlockExclusive();
   handle_.reset();
   path_.clear();
   vid_ = 0;
@@ -34,7 +35,9 @@ bool DeviceLink::FeatureSet() {
   if (!handle_) return false;
   // FeatureLen is 8 for every mouse we open; never hand out more than ReportBuf holds.
   const auto length = static_cast<size_t>(std::clamp(feature_len_, 0, kFeatureReportLength));
-  return handle_->SetFeature(std::span<const uint8_t>(report_buf_.data(), length));
+  const bool ok = handle_->SetFeature(std::span<const uint8_t>(report_buf_.data(), length));
+  if (!ok) CallFailed();
+  return ok;
 }
 
 bool DeviceLink::FeatureGet() {
@@ -44,18 +47,48 @@ bool DeviceLink::FeatureGet() {
   // A fetch that failed brought no answer. Without this, the request's own
   // byte 7 (a data byte of CmdWriteNext) could pass for an acknowledgement
   // from a mouse that has gone.
-  if (!ok) report_buf_[7] = kNoAnswerYet;
+  if (!ok) {
+    report_buf_[7] = kNoAnswerYet;
+    CallFailed();
+  }
   return ok;
 }
 
+void DeviceLink::CallFailed() {
+  ++failed_calls_;
+  if (handle_ && handle_->Gone()) Invalidate();
+}
+
+bool DeviceLink::LockExclusive(int wait_ms) {
+  if (!handle_) return false;
+  if (locked_) return true;
+  constexpr int kRetryMs = 50;
+  for (int waited = 0;; waited += kRetryMs) {
+    if (handle_->TryLockExclusive()) return locked_ = true;
+    if (!handle_ || handle_->Gone() || waited >= wait_ms) return false;
+    pacer_.Sleep(kRetryMs);
+    pacer_.ProcessMessages();
+    if (!handle_) return false;
+  }
+}
+
+void DeviceLink::UnlockExclusive() {
+  if (locked_ && handle_) handle_->UnlockExclusive();
+  locked_ = false;
+}
+
 bool DeviceLink::Transact(const ReportBuffer& request, Pacing pacing) {
-  for (int attempt = 0; attempt < kAttempts; ++attempt) {
+  for (int attempt = 0; attempt < kAttempts && handle_; ++attempt) {
     report_buf_ = request;
-    FeatureSet();
+    // A request that did not go out has no answer to fetch: what a fetch
+    // would find is the previous command's reply.
+    const bool sent = FeatureSet();
     pacer_.Sleep(pacing.after_send_ms);
+    if (!sent) continue;
     for (int fetch = 0; fetch < kFetchesPerAttempt; ++fetch) {
-      FeatureGet();
-      if (report_buf_[7] != kNoAnswerYet) break;
+      // A fetch that failed ends the attempt: waiting for more fetches to
+      // fail would outlast the pauses the protocol allows a command.
+      if (!FeatureGet() || report_buf_[7] != kNoAnswerYet) break;
       pacer_.Sleep(pacing.after_empty_reply_ms);
     }
     if (report_buf_[7] == kAcknowledged) return true;
@@ -95,9 +128,14 @@ bool DeviceLink::DevReadBlock(uint16_t address, uint16_t length, std::span<uint8
   std::fill_n(destination.begin(), length, 0xFF);
   if (!DevCmd(CmdReadStart, Low(address), High(address), Low(length), High(length))) return false;
   const int chunks = ChunkCount(length);
+  const uint64_t failed_before = failed_calls_;
   for (int i = 0; i < chunks; ++i) {
     if (show) ShowBusy();
     const bool answered = DevReadNext();
+    if (failed_calls_ != failed_before) {
+      if (unanswered_chunks != nullptr) *unanswered_chunks += chunks - i;
+      return false;
+    }
     if (!answered && unanswered_chunks != nullptr) ++*unanswered_chunks;
     const int offset = i * kChunkBytes;
     const int count = std::min(kChunkBytes, length - offset);
@@ -112,7 +150,9 @@ bool DeviceLink::DevWriteBlock(uint16_t address, uint16_t length, std::span<cons
   chunk_buf_.fill(0xFF);
   if (!DevCmd(CmdWriteStart, Low(address), High(address), Low(length), High(length))) return false;
   const int chunks = ChunkCount(length);
+  const uint64_t failed_before = failed_calls_;
   for (int i = 0; i < chunks; ++i) {
+    if (failed_calls_ != failed_before || !handle_) return false;
     ShowBusy();
     // The staging bytes are not cleared between chunks: the tail of a short
     // last chunk carries what the chunk before it held.
@@ -122,7 +162,7 @@ bool DeviceLink::DevWriteBlock(uint16_t address, uint16_t length, std::span<cons
     pacer_.ProcessMessages();
     DevWriteNext(std::span<const uint8_t, kChunkBytes>(chunk_buf_.data(), kChunkBytes));
   }
-  return true;
+  return failed_calls_ == failed_before;
 }
 
 void DeviceLink::TakeStatusReply() {

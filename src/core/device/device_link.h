@@ -36,6 +36,15 @@ class DeviceLink {
 
   bool FeatureSet();
   bool FeatureGet();
+  // HID calls that failed on a valid handle since the link was made. A block
+  // transfer in which one fails stops: the mouse may or may not have carried
+  // out the request, so it no longer knows where the transfer stands.
+  uint64_t FailedCalls() const { return failed_calls_; }
+
+  // The exclusive use of the mouse for one session, waiting up to `wait_ms`
+  // while another program holds it. False when it stayed busy.
+  bool LockExclusive(int wait_ms);
+  void UnlockExclusive();
 
   bool DevCmd(uint8_t command, uint8_t p1 = 0, uint8_t p2 = 0, uint8_t p3 = 0, uint8_t p4 = 0);
   // One CmdReadNext; ChunkBuf holds reply bytes 1..7, or 0xFF bytes when no
@@ -44,11 +53,13 @@ class DeviceLink {
   bool DevWriteNext(std::span<const uint8_t, kChunkBytes> data);
 
   // Reads `length` bytes at `address` into the front of `destination`. False
-  // only when the read start is not acknowledged; an unanswered chunk reads
-  // 0xFF and is counted in `unanswered_chunks` when the caller asks.
+  // when the read start is not acknowledged or a HID call failed on the way
+  // (the rest is then not read); an unanswered chunk reads 0xFF and is
+  // counted in `unanswered_chunks` when the caller asks.
   bool DevReadBlock(uint16_t address, uint16_t length, std::span<uint8_t> destination, bool show,
                     int* unanswered_chunks = nullptr);
-  // False only when the write start is not acknowledged.
+  // False when the write start is not acknowledged or a HID call failed on
+  // the way (the rest is then not written).
   bool DevWriteBlock(uint16_t address, uint16_t length, std::span<const uint8_t> source);
 
   // Takes MemReady and ChipType from a status reply in ReportBuf.
@@ -70,6 +81,9 @@ class DeviceLink {
   // Fills ReportBuf with the request, then sends and fetches with up to five
   // attempts of up to five fetches each; true when acknowledged.
   bool Transact(const ReportBuffer& request, Pacing pacing);
+  // A HID call failed: counted, and a device that has gone is let go of, so
+  // every later operation fails at once.
+  void CallFailed();
   void ShowBusy();
 
   platform::Pacer& pacer_;
@@ -83,6 +97,8 @@ class DeviceLink {
   ChunkBuffer chunk_buf_{};
   bool mem_ready_ = false;
   uint8_t chip_type_ = 0;
+  uint64_t failed_calls_ = 0;
+  bool locked_ = false;
 };
 
 }  // namespace orvane::device

@@ -57,10 +57,14 @@ class DeviceSessions {
   const SessionSettings& settings() const { return settings_; }
 
  private:
-  enum class Opened { kYes, kNo };
-  // CmdOpen, then CmdStatus with its signature; MemReady and ChipType taken.
+  enum class Opened { kYes, kNo, kBusy };
+  // The mouse locked for this program, CmdOpen, then CmdStatus with its
+  // signature; MemReady and ChipType taken. Anything but kYes leaves the
+  // mouse unlocked; kBusy has told the user.
   Opened OpenSession();
+  // CmdSystemReload, CmdClose, and the lock given back.
   void CloseSession();
+  SessionOutcome NotOpened(Opened opened) const;
   SessionOutcome Btn_Read();
   SessionOutcome ReadFailed();
   SessionOutcome WriteInSession(bool needs_chip_98);

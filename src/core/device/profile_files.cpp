@@ -24,7 +24,7 @@ SessionOutcome DeviceSessions::SaveProfile(const std::string& chosen) {
   if (read != SessionOutcome::kDone) return read;
   std::string error;
   if (!util::WriteFileAtomically(ProfileFileName(chosen), config_.DevImage, &error)) {
-    ui_.ShowFileError(error);
+    ui_.ShowProblem(error);
     return SessionOutcome::kFileError;
   }
   return SessionOutcome::kDone;

@@ -22,17 +22,33 @@ void DeviceSessions::InitNoDevice() {
 }
 
 DeviceSessions::Opened DeviceSessions::OpenSession() {
-  if (!link_.DevCmd(CmdOpen)) return Opened::kNo;
-  link_.SetMemReady(false);
-  link_.SetChipType(0);
-  if (!link_.DevCmd(CmdStatus)) return Opened::kNo;
-  link_.TakeStatusReply();
-  return link_.StatusSignatureOk() ? Opened::kYes : Opened::kNo;
+  // Two programs talking to the mouse at once would take each other's
+  // replies for their own.
+  if (!link_.LockExclusive(kBusyWaitMs)) {
+    if (!link_.HandleValid()) return Opened::kNo;
+    ui_.ShowProblem(kMouseBusyText);
+    return Opened::kBusy;
+  }
+  if (link_.DevCmd(CmdOpen)) {
+    link_.SetMemReady(false);
+    link_.SetChipType(0);
+    if (link_.DevCmd(CmdStatus)) {
+      link_.TakeStatusReply();
+      if (link_.StatusSignatureOk()) return Opened::kYes;
+    }
+  }
+  link_.UnlockExclusive();
+  return Opened::kNo;
+}
+
+SessionOutcome DeviceSessions::NotOpened(Opened opened) const {
+  return opened == Opened::kBusy ? SessionOutcome::kBusy : SessionOutcome::kSilentStop;
 }
 
 void DeviceSessions::CloseSession() {
   link_.DevCmd(CmdSystemReload);
   link_.DevCmd(CmdClose);
+  link_.UnlockExclusive();
 }
 
 SessionOutcome DeviceSessions::Btn_Read_0Click() {
@@ -46,7 +62,7 @@ SessionOutcome DeviceSessions::Btn_Read_0Click() {
 SessionOutcome DeviceSessions::ReadDevInfo() {
   // A mouse that does not acknowledge or answers with another signature is
   // left open and unread, without a message and without CmdClose.
-  if (OpenSession() != Opened::kYes) return SessionOutcome::kSilentStop;
+  if (const Opened opened = OpenSession(); opened != Opened::kYes) return NotOpened(opened);
   if (!link_.MemReady()) {
     CloseSession();
     link_.Invalidate();  // absent until the interface count next changes
@@ -55,7 +71,13 @@ SessionOutcome DeviceSessions::ReadDevInfo() {
     return SessionOutcome::kMemoryNotReady;
   }
   std::array<uint8_t, config::kIdentifiers.length> ids{};
-  link_.DevReadBlock(config::kIdentifiers.address, config::kIdentifiers.length, ids, false);
+  int unanswered = 0;
+  // Unread identifiers are 0xFF, which the default identity would accept.
+  if (!link_.DevReadBlock(config::kIdentifiers.address, config::kIdentifiers.length, ids, false,
+                          &unanswered) ||
+      unanswered > 0) {
+    return ReadFailed();
+  }
   ui_.ShowReadIdentifiers(ids[0], ids[1]);
   const bool expected =
       ids[0] == settings_.expected_maker_id && ids[1] == settings_.expected_product_id;

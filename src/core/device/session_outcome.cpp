@@ -15,6 +15,7 @@ const char* OutcomeName(SessionOutcome outcome) {
     case SessionOutcome::kBytesDidNotStick: return "bytes did not stick";
     case SessionOutcome::kFileError: return "file error";
     case SessionOutcome::kNoMouseImage: return "nothing read from the mouse yet";
+    case SessionOutcome::kBusy: return "busy";
   }
   return "";
 }

@@ -19,7 +19,13 @@ enum class SessionOutcome {
   kBytesDidNotStick,  // bytes still differ after three repair passes: Str109
   kFileError,         // a file could not be read or written
   kNoMouseImage,      // nothing read from this mouse yet, so nothing to write: Str109
+  kBusy,              // another program has a session with the mouse: kMouseBusyText
 };
+
+// Shown when another program keeps the mouse for longer than a session waits.
+constexpr const char* kMouseBusyText = "The mouse is busy: another program is using it.";
+// How long a session waits for another program's session to end.
+constexpr int kBusyWaitMs = 3000;
 
 const char* OutcomeName(SessionOutcome outcome);
 

@@ -22,8 +22,10 @@ class SessionUi : public BusyIndicator {
   virtual void HideBusy() {}
   virtual void HideAllMenu() {}
   virtual void ShowMessage(Message message) = 0;
-  // A file operation failed: `what` says which file and why.
-  virtual void ShowFileError(const std::string& what) = 0;
+  // Something went wrong that the language tables have no text for (a file
+  // that cannot be read or written, a mouse another program is using):
+  // `what` says what and why.
+  virtual void ShowProblem(const std::string& what) = 0;
 
   // The maker and product identifier bytes as read (engineer page).
   virtual void ShowReadIdentifiers(uint8_t /*maker*/, uint8_t /*product*/) {}

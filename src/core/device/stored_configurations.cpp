@@ -65,7 +65,7 @@ SessionOutcome DeviceSessions::LoadProfile(const std::string& path) {
   }
   config::Image image = config_.DevImage;
   if (!ReadImageFile(path, image)) {
-    ui_.ShowFileError("cannot read " + path);
+    ui_.ShowProblem("cannot read " + path);
     return SessionOutcome::kFileError;
   }
   config_.DevImage = image;

@@ -65,7 +65,7 @@ SessionOutcome DeviceSessions::DownloadParameter() {
 }
 
 SessionOutcome DeviceSessions::WriteInSession(bool needs_chip_98) {
-  if (OpenSession() != Opened::kYes) return SessionOutcome::kSilentStop;
+  if (const Opened opened = OpenSession(); opened != Opened::kYes) return NotOpened(opened);
   SessionOutcome outcome = SessionOutcome::kNotWritten;
   if (link_.MemReady() && (!needs_chip_98 || link_.ChipType() == 0x98)) {
     outcome = WriteImageVerified();
