@@ -1,5 +1,7 @@
 #include "cli/device_commands.h"
 
+#include "cli/printing_ui.h"
+#include "core/app/device_stack.h"
 #include "core/device/device_link.h"
 #include "core/device/device_poll.h"
 #include "core/device/hid_discovery.h"
@@ -18,36 +20,41 @@ bool IsMouseInterface(const platform::HidAttributes& attributes, int feature_len
          attributes.version == kWantedVersion && feature_length == kFeatureReportLength;
 }
 
-// Prints what the device link learns from the mouse in one identify session.
+// Does what the window does when the mouse comes and goes, printing it: an
+// opened mouse is identified and read (ReadDevInfo).
 class PrintingListener : public PollListener {
  public:
-  PrintingListener(DeviceLink& link, std::FILE* out) : link_(link), out_(out) {}
+  PrintingListener(app::DeviceStack& device, PrintingUi& ui, std::FILE* out)
+      : device_(device), ui_(ui), out_(out) {}
 
   void EnterRemovalState() override {
+    device_.sessions.InitNoDevice();
     std::fprintf(out_, "no mouse: Please Connect the USB Device\n");
     std::fflush(out_);
   }
 
   void MouseOpened() override {
-    std::fprintf(out_, "mouse opened: %s (vendor %04X, product %04X)\n", link_.DevPath().c_str(),
-                 link_.DevVID(), link_.DevPID());
-    if (!link_.DevCmd(CmdOpen) || !link_.DevCmd(CmdStatus)) {
-      std::fprintf(out_, "  the mouse does not acknowledge its session\n");
+    const DeviceLink& link = device_.link;
+    std::fprintf(out_, "mouse opened: %s (vendor %04X, product %04X)\n", link.DevPath().c_str(),
+                 link.DevVID(), link.DevPID());
+    std::fflush(out_);
+    ui_.Reset();
+    const SessionOutcome outcome = device_.sessions.ReadDevInfo();
+    std::fprintf(out_, "  memory %s, ChipType %02X", link.MemReady() ? "ready" : "not ready",
+                 link.ChipType());
+    if (const auto ids = ui_.ids())
+      std::fprintf(out_, ", maker id %u, product id %u", ids->first, ids->second);
+    if (outcome == SessionOutcome::kDone) {
+      std::fprintf(out_, "\n  read: 2048 bytes\n");
     } else {
-      link_.SetMemReady(false);
-      link_.TakeStatusReply();
-      const auto& reply = link_.ReportBuf();
-      std::fprintf(out_, "  status: signature %02X%s, memory %s, chip code %02X (ChipType %02X)\n",
-                   reply[1], link_.StatusSignatureOk() ? "" : " (unexpected)",
-                   link_.MemReady() ? "ready" : "not ready", reply[3], link_.ChipType());
-      link_.DevCmd(CmdSystemReload);
-      link_.DevCmd(CmdClose);
+      std::fprintf(out_, "\n  read: %s\n", OutcomeName(outcome));
     }
     std::fflush(out_);
   }
 
  private:
-  DeviceLink& link_;
+  app::DeviceStack& device_;
+  PrintingUi& ui_;
   std::FILE* out_;
 };
 
@@ -62,7 +69,11 @@ bool WaitForTick(platform::Pacer& pacer, const std::atomic<bool>& stop) {
 
 }  // namespace
 
-int ListInterfaces(platform::HidBackend& backend, std::FILE* out) {
+int ListInterfaces(platform::HidBackend& backend, const std::string& ignored_folder,
+                   std::FILE* out) {
+  if (!ignored_folder.empty()) {
+    std::fprintf(out, "virtual devices ignored: %s\n", ignored_folder.c_str());
+  }
   int mice = 0;
   for (const auto& path : backend.Enumerate()) {
     const auto handle = backend.Open(path);
@@ -83,10 +94,13 @@ int ListInterfaces(platform::HidBackend& backend, std::FILE* out) {
 }
 
 int WatchDevice(platform::HidBackend& backend, platform::Pacer& pacer, int ticks,
-                const std::atomic<bool>& stop, std::FILE* out) {
-  DeviceLink link(pacer);
-  PrintingListener listener(link, out);
-  DevicePoll poll(backend, link, pacer, listener);
+                const std::atomic<bool>& stop, const std::string& exe_dir, std::FILE* out,
+                std::FILE* err) {
+  PrintingUi ui(err);
+  app::DeviceStack device(pacer, ui, app::ShippedOrgSettings(), exe_dir);
+  device.sessions.InitNoDevice();
+  PrintingListener listener(device, ui, out);
+  DevicePoll poll(backend, device.link, pacer, listener);
   std::fprintf(out, "watching for the mouse (a poll every 2.5 s)\n");
   std::fflush(out);
   for (int tick = 0; ticks == 0 || tick < ticks; ++tick) {

@@ -2,6 +2,7 @@
 
 #include <atomic>
 #include <cstdio>
+#include <string>
 
 #include "platform/hid_backend.h"
 #include "platform/pacer.h"
@@ -9,12 +10,17 @@
 namespace orvane::cli {
 
 // `orvanectl list`: every HID interface found, and which one is the mouse.
-int ListInterfaces(platform::HidBackend& backend, std::FILE* out);
+// `ignored_folder`, when not empty, says why the virtual device folder is
+// not used.
+int ListInterfaces(platform::HidBackend& backend, const std::string& ignored_folder,
+                   std::FILE* out);
 
 // `orvanectl watch`: the program's connection watch, printing each change:
-// the mouse opened and identified, or gone. Runs `ticks` polls (0 = until
-// `stop` is set), one every 2.5 s, the first one 2.5 s after start.
+// the mouse opened, identified and read as the window reads it, or gone.
+// Runs `ticks` polls (0 = until `stop` is set), one every 2.5 s, the first
+// one 2.5 s after start.
 int WatchDevice(platform::HidBackend& backend, platform::Pacer& pacer, int ticks,
-                const std::atomic<bool>& stop, std::FILE* out);
+                const std::atomic<bool>& stop, const std::string& exe_dir, std::FILE* out,
+                std::FILE* err);
 
 }  // namespace orvane::cli

@@ -1,10 +1,8 @@
 #include "cli/mouse_commands.h"
 
-#include <optional>
-
 #include "cli/image_dump.h"
-#include "core/config/default_images.h"
-#include "core/device/device_sessions.h"
+#include "cli/printing_ui.h"
+#include "core/app/device_stack.h"
 #include "core/device/hid_discovery.h"
 #include "core/util/atomic_file.h"
 
@@ -14,50 +12,26 @@ using namespace orvane::device;
 
 namespace {
 
-// Messages go to the error stream in the first language; the rest of the
-// window's part has nothing to show here.
-class PrintingUi : public SessionUi {
- public:
-  explicit PrintingUi(std::FILE* err) : err_(err) {}
-  void ShowMessage(Message message) override {
-    std::fprintf(err_, "%s\n", Language1Text(message));
-    shown_ = true;
-  }
-  void ShowProblem(const std::string& what) override {
-    std::fprintf(err_, "%s\n", what.c_str());
-    shown_ = true;
-  }
-  void ShowReadIdentifiers(uint8_t maker, uint8_t product) override { ids_ = {maker, product}; }
-
-  bool Shown() const { return shown_; }
-  std::optional<std::pair<uint8_t, uint8_t>> ids() const { return ids_; }
-
- private:
-  std::FILE* err_;
-  bool shown_ = false;
-  std::optional<std::pair<uint8_t, uint8_t>> ids_;
-};
-
 // The program's state for one command: the mouse opened as the poll opens
 // it, the no-device default loaded, the sessions ready.
 class Session {
  public:
   explicit Session(CommandContext& context)
       : context_(context),
-        link_(context.pacer),
         ui_(context.err),
-        sessions_(link_, config_, ui_, context.pacer, Settings(context)) {
-    sessions_.InitNoDevice();
+        device_(context.pacer, ui_, app::ShippedOrgSettings(), context.exe_dir) {
+    device_.sessions.InitNoDevice();
     uint32_t version = kWantedVersion;
-    if (!OpenMouse(context.backend, link_, kMouseVendorId, kMouseProductId, version)) {
+    if (!OpenMouse(context.backend, device_.link, kMouseVendorId, kMouseProductId, version)) {
       ui_.ShowMessage(Message::kStr020);
     }
   }
 
-  bool Opened() const { return link_.HandleValid(); }
-  DeviceSessions& sessions() { return sessions_; }
-  const config::Configuration& configuration() const { return config_; }
-  const DeviceLink& link() const { return link_; }
+  bool Opened() const { return device_.link.HandleValid(); }
+  DeviceSessions& sessions() { return device_.sessions; }
+  const DeviceSessions& sessions() const { return device_.sessions; }
+  const config::Configuration& configuration() const { return device_.configuration; }
+  const DeviceLink& link() const { return device_.link; }
   const PrintingUi& ui() const { return ui_; }
 
   // Exit status for an outcome; says what went wrong when the program's own
@@ -69,17 +43,8 @@ class Session {
   }
 
  private:
-  static SessionSettings Settings(const CommandContext& context) {
-    SessionSettings settings;
-    settings.expected_maker_id = config::ExpectedMakerId();
-    settings.expected_product_id = config::ExpectedProductId();
-    settings.exe_dir = context.exe_dir;
-    return settings;
-  }
-
   static const char* Describe(SessionOutcome outcome) {
     switch (outcome) {
-      case SessionOutcome::kSilentStop: return "the mouse did not answer its session";
       case SessionOutcome::kNotWritten:
         return "not written: the mouse does not take a stored configuration";
       default: return OutcomeName(outcome);
@@ -87,11 +52,43 @@ class Session {
   }
 
   CommandContext& context_;
-  DeviceLink link_;
   PrintingUi ui_;
-  config::Configuration config_;
-  DeviceSessions sessions_;
+  app::DeviceStack device_;
 };
+
+// What `info` can say about the identity: only identifiers actually read
+// tell whether this program may configure the mouse.
+std::string Acceptance(const Session& session, SessionOutcome outcome) {
+  if (session.ui().ids()) return outcome == SessionOutcome::kIdentityMismatch ? "no" : "yes";
+  switch (outcome) {
+    case SessionOutcome::kMemoryNotReady:
+      return "cannot tell: the mouse's memory is not ready, so its identifiers cannot be read";
+    case SessionOutcome::kBusy: return "cannot tell: another program is using the mouse";
+    case SessionOutcome::kReadFailed: return "cannot tell: the identifiers could not be read";
+    default: return "cannot tell: the mouse did not answer its session as expected";
+  }
+}
+
+// Names the checked sections of a loaded image that failed their checks, or
+// nothing when every section was written as loaded.
+std::string RepairedSections(const Session& session) {
+  std::string names;
+  for (const auto& name : session.sessions().RepairedSections())
+    names += (names.empty() ? "" : ", ") + name;
+  return names;
+}
+
+void ReportWrite(const Session& session, const std::string& what, std::FILE* out) {
+  const std::string repaired = RepairedSections(session);
+  if (repaired.empty()) {
+    std::fprintf(out, "wrote %s and verified it\n", what.c_str());
+  } else {
+    std::fprintf(out,
+                 "wrote %s and verified it, but these sections failed their checks and the "
+                 "mouse got built-in values instead: %s\n",
+                 what.c_str(), repaired.c_str());
+  }
+}
 
 }  // namespace
 
@@ -102,13 +99,14 @@ int InfoCommand(CommandContext& context) {
   const DeviceLink& link = session.link();
   std::fprintf(context.out, "interface: %s\nvendor: %04X\nproduct: %04X\n", link.DevPath().c_str(),
                link.DevVID(), link.DevPID());
-  std::fprintf(context.out, "memory: %s\nchip type: %02X\n",
-               link.MemReady() ? "ready" : "not ready", link.ChipType());
+  if (outcome != SessionOutcome::kSilentStop && outcome != SessionOutcome::kBusy) {
+    std::fprintf(context.out, "memory: %s\nchip type: %02X\n",
+                 link.MemReady() ? "ready" : "not ready", link.ChipType());
+  }
   if (const auto ids = session.ui().ids()) {
     std::fprintf(context.out, "maker id: %u\nproduct id: %u\n", ids->first, ids->second);
   }
-  std::fprintf(context.out, "accepted: %s\n",
-               outcome == SessionOutcome::kIdentityMismatch ? "no" : "yes");
+  std::fprintf(context.out, "accepted: %s\n", Acceptance(session, outcome).c_str());
   return session.Finish(outcome);
 }
 
@@ -130,12 +128,10 @@ int WriteCommand(CommandContext& context, const std::string& file) {
   Session session(context);
   if (!session.Opened()) return 1;
   // As in the program: the mouse is read when it is found, then the file is
-  // loaded over that image (a short file keeps the rest) and written.
+  // loaded in its place and written.
   SessionOutcome outcome = session.sessions().ReadDevInfo();
   if (outcome == SessionOutcome::kDone) outcome = session.sessions().LoadProfile(file);
-  if (outcome == SessionOutcome::kDone) {
-    std::fprintf(context.out, "wrote %s and verified it\n", file.c_str());
-  }
+  if (outcome == SessionOutcome::kDone) ReportWrite(session, file, context.out);
   return session.Finish(outcome);
 }
 
@@ -144,7 +140,7 @@ int LoadCommand(CommandContext& context, int n) {
   if (!session.Opened()) return 1;
   const SessionOutcome outcome = session.sessions().LoadStoredConfiguration(n);
   if (outcome == SessionOutcome::kDone) {
-    std::fprintf(context.out, "stored configuration %d written and verified\n", n);
+    ReportWrite(session, "stored configuration " + std::to_string(n), context.out);
   }
   return session.Finish(outcome);
 }

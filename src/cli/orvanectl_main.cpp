@@ -12,6 +12,7 @@
 #include "cli/mouse_commands.h"
 #include "platform/composite_hid_backend.h"
 #include "platform/real_pacer.h"
+#include "platform/virtual_hid_backend.h"
 
 namespace {
 
@@ -31,7 +32,7 @@ int Usage(std::FILE* out) {
       "  watch [--ticks N]    follow the mouse coming and going as the program does\n"
       "Exits with 0 on success and 1 on any failure; writes only with write and load.\n",
       out);
-  return out == stdout ? 0 : 2;
+  return out == stdout ? 0 : 1;
 }
 
 std::string ProgramFolder() {
@@ -58,7 +59,8 @@ int Watch(orvane::cli::CommandContext& context, const std::vector<std::string>& 
   }
   std::signal(SIGINT, OnStopSignal);
   std::signal(SIGTERM, OnStopSignal);
-  return orvane::cli::WatchDevice(context.backend, context.pacer, ticks, g_stop, context.out);
+  return orvane::cli::WatchDevice(context.backend, context.pacer, ticks, g_stop, context.exe_dir,
+                                  context.out, context.err);
 }
 
 }  // namespace
@@ -71,7 +73,9 @@ int main(int argc, char** argv) {
   auto backend = orvane::platform::MakeSystemHidBackend();
   orvane::platform::RealPacer pacer;
   CommandContext context{*backend, pacer, stdout, stderr, ProgramFolder()};
-  if (command == "list" && args.empty()) return ListInterfaces(*backend, stdout);
+  if (command == "list" && args.empty()) {
+    return ListInterfaces(*backend, orvane::platform::VirtualHidBackend().FolderProblem(), stdout);
+  }
   if (command == "info" && args.empty()) return InfoCommand(context);
   if (command == "read" && args.size() == 1) return ReadCommand(context, args[0]);
   if (command == "write" && args.size() == 1) return WriteCommand(context, args[0]);

@@ -21,7 +21,7 @@ struct RecordingUi : device::SessionUi {
   void ShowBusy() override { busy = true; }
   void HideBusy() override { busy = false; }
   void ShowMessage(device::Message message) override { messages.push_back(message); }
-  void ShowProblem(const std::string& what) override { file_errors.push_back(what); }
+  void ShowProblem(const std::string& what) override { problems.push_back(what); }
   void DataBufToUI() override { ++shows; }
 
   bool Restored() const { return timer_enabled && !locked && !busy; }
@@ -31,7 +31,7 @@ struct RecordingUi : device::SessionUi {
   bool busy = false;
   int shows = 0;
   std::vector<device::Message> messages;
-  std::vector<std::string> file_errors;
+  std::vector<std::string> problems;
 };
 
 // An emulated mouse holding default image 1 with level 1 at 1600 DPI, the

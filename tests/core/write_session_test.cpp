@@ -1,4 +1,5 @@
 #include <gtest/gtest.h>
+#include <sys/stat.h>
 
 #include <filesystem>
 #include <fstream>
@@ -156,22 +157,56 @@ TEST(ProfileFiles, ABadProfileChecksumShowsAndWritesTheBuiltInProfile) {
   EXPECT_TRUE(std::equal(config::kProfileKeysRepair.begin(), config::kProfileKeysRepair.end(),
                          memory.begin() + 0x040));
   EXPECT_EQ(memory[6], 4) << "the valid sections are written as loaded";
+  EXPECT_EQ(f.sessions.RepairedSections(), std::vector<std::string>{"ProfileKeys"});
 }
 
-TEST(ProfileFiles, AShortFileKeepsTheRestAndABadPathChangesNothing) {
+// Whatever is not a whole 2048-byte image is refused before anything
+// changes: the pages, DevImage and the mouse stay as they were.
+TEST(ProfileFiles, OnlyAWhole2048ByteRegularFileIsLoaded) {
   SessionFixture f;
   ASSERT_EQ(f.sessions.ReadDevInfo(), SessionOutcome::kDone);
-  config::Image front{};
-  front.fill(0x11);
-  WriteFile(f.folder / "short.bin", front, 0x30);  // ParameterA only, checksum wrong
-  ASSERT_EQ(f.sessions.LoadProfile((f.folder / "short.bin").string()), SessionOutcome::kDone);
-  EXPECT_EQ(f.config.data.ParameterA, config::kParameterARepair);
-  EXPECT_EQ(f.config.DevImage[0x30], SessionFixture::MouseImage()[0x30]);
-
+  config::Image ones{};
+  ones.fill(0x11);
+  WriteFile(f.folder / "empty.bin", ones, 0);
+  WriteFile(f.folder / "one.bin", ones, 1);
+  WriteFile(f.folder / "short.bin", ones, 2047);
+  std::ofstream(f.folder / "long.bin", std::ios::binary) << std::string(2049, '\x11');
+  ASSERT_EQ(mkfifo((f.folder / "fifo.bin").c_str(), 0600), 0);
+  fs::create_directory(f.folder / "folder.bin");
+  const struct {
+    const char* name;
+    const char* says;
+  } kCases[] = {{"empty.bin", "holds 0 bytes"},     {"one.bin", "holds 1 bytes"},
+                {"short.bin", "holds 2047 bytes"},  {"long.bin", "holds 2049 bytes"},
+                {"fifo.bin", "not a regular file"}, {"folder.bin", "not a regular file"},
+                {"absent.bin", "no such file"}};
   const config::Image before = f.config.DevImage;
-  EXPECT_EQ(f.sessions.LoadProfile((f.folder / "absent.bin").string()), SessionOutcome::kFileError);
+  const uint64_t writes = f.Requests(CmdWriteStart);
+  for (const auto& c : kCases) {
+    f.ui.problems.clear();
+    EXPECT_EQ(f.sessions.LoadProfile((f.folder / c.name).string()), SessionOutcome::kFileError)
+        << c.name;
+    ASSERT_EQ(f.ui.problems.size(), 1u) << c.name;
+    EXPECT_NE(f.ui.problems[0].find(c.says), std::string::npos) << f.ui.problems[0];
+  }
   EXPECT_EQ(f.config.DevImage, before);
-  EXPECT_EQ(f.ui.file_errors.size(), 1u);
+  EXPECT_EQ(f.Requests(CmdWriteStart), writes);
+  EXPECT_EQ(f.mouse.firmware->memory(), SessionFixture::MouseImage());
+}
+
+// Only a stored configuration that is not there falls back to the factory
+// image; one that is there but cannot be used is an error, and nothing is
+// written in its place.
+TEST(StoredConfiguration, AnUnusableFileIsAnErrorNotTheFactoryImage) {
+  for (const size_t size : {size_t{0}, size_t{100}, size_t{2047}}) {
+    SessionFixture f;
+    WriteFile(f.folder / "TesselData_Cfg2.bin", config::DefaultImage(2), size);
+    EXPECT_EQ(f.sessions.LoadStoredConfiguration(2), SessionOutcome::kFileError) << size;
+    EXPECT_EQ(f.mouse.firmware->memory(), SessionFixture::MouseImage()) << size;
+    EXPECT_EQ(f.Requests(CmdWriteStart), 0u);
+    EXPECT_EQ(f.ui.problems.size(), 1u);
+    EXPECT_TRUE(f.ui.Restored());
+  }
 }
 
 TEST(ProfileFiles, NothingIsSavedFromAFailedRead) {
@@ -182,7 +217,7 @@ TEST(ProfileFiles, NothingIsSavedFromAFailedRead) {
   f.mouse.firmware->faults().lose_read_chunks_at.clear();
   EXPECT_EQ(f.sessions.SaveProfile((f.folder / "no-folder" / "x").string()),
             SessionOutcome::kFileError);
-  EXPECT_EQ(f.ui.file_errors.size(), 1u);
+  EXPECT_EQ(f.ui.problems.size(), 1u);
 }
 
 }  // namespace

@@ -20,11 +20,12 @@ grep -q '1 mouse interface found' "$work/list.out" || fail "wrong mouse count"
 "$ctl" watch --ticks 3 >"$work/watch.out" &
 watch_pid=$!
 for _ in $(seq 150); do
-  grep -q 'status:' "$work/watch.out" && break
+  grep -q 'read:' "$work/watch.out" && break
   sleep 0.1
 done
-grep -q 'status: signature AA, memory ready, chip code FD (ChipType 98)' "$work/watch.out" ||
+grep -q 'memory ready, ChipType 98, maker id 255, product id 255' "$work/watch.out" ||
   fail "the mouse was not opened and identified"
+grep -q 'read: 2048 bytes' "$work/watch.out" || fail "the mouse was not read when it came"
 kill -TERM "$sim_pid"
 wait "$sim_pid" || fail "the emulator did not stop cleanly"
 sim_pid=

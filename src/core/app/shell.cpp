@@ -3,25 +3,11 @@
 #include "core/app/ini_table.h"
 #include "core/app/layout_keys.h"
 #include "core/app/layout_rules.h"
-#include "core/config/default_images.h"
 #include "core/resources/resources.h"
 
 namespace orvane::app {
 
 namespace {
-
-OrgSettings ShippedSettings() { return ReadOrgSettings(IniTable::Parse(EmbeddedText("org"))); }
-
-device::SessionSettings SessionSettingsFor(const OrgSettings& org, const std::string& exe_dir) {
-  device::SessionSettings settings;
-  settings.expected_maker_id = config::ExpectedMakerId();
-  settings.expected_product_id = config::ExpectedProductId();
-  settings.reserve_maker_id = static_cast<uint8_t>(org.reserve_maker_id);
-  settings.reserve_product_id = static_cast<uint8_t>(org.reserve_product_id);
-  settings.macro_path = org.path;
-  settings.exe_dir = exe_dir;
-  return settings;
-}
 
 LanguageTable ShippedLanguage(int n) {
   const std::string name = "lang" + std::to_string(n);
@@ -37,11 +23,10 @@ Shell::Shell(platform::HidBackend& backend, platform::Pacer& pacer, ShellView& v
       view_(view),
       timer_(timer),
       exe_dir_(std::move(exe_dir)),
-      settings_(ShippedSettings()),
+      settings_(ShippedOrgSettings()),
       languages_{ShippedLanguage(1), ShippedLanguage(2), ShippedLanguage(3)},
-      link_(pacer),
-      sessions_(link_, configuration_, *this, pacer, SessionSettingsFor(settings_, exe_dir_)),
-      poll_(backend, link_, pacer, *this) {}
+      device_(pacer, *this, settings_, exe_dir_),
+      poll_(backend, device_.link, pacer, *this) {}
 
 void Shell::Start() {
   timer_.SetEnabled(false);
@@ -54,7 +39,7 @@ void Shell::Start() {
 std::string Shell::Text(std::string_view key) const { return Language(lang_index_).Text(key); }
 
 void Shell::RefreshErrorAP() {
-  sessions_.InitNoDevice();
+  device_.sessions.InitNoDevice();
   pages_locked_ = true;
   page_ = Page::kMain;
   view_.ShowPage(Page::kMain);
@@ -69,10 +54,10 @@ void Shell::EnterRemovalState() {
   view_.ShowMessage(Text("Str100") + "\r\r" + Text("Str101"));
 }
 
-void Shell::MouseOpened() { sessions_.ReadDevInfo(); }
+void Shell::MouseOpened() { device_.sessions.ReadDevInfo(); }
 
 void Shell::MacroSlotsFilled() {
-  macro_names_ = macro::ReadAndRefreshMacro(configuration_, base_macros_);
+  macro_names_ = macro::ReadAndRefreshMacro(device_.configuration, base_macros_);
 }
 
 void Shell::ShowBusy() {
@@ -95,11 +80,11 @@ void Shell::PostReadPageRestore() {
 }
 
 bool Shell::Btn_Confirm_0Click() {
-  return sessions_.Btn_Confirm_0Click() != device::SessionOutcome::kNoDevice;
+  return device_.sessions.Btn_Confirm_0Click() != device::SessionOutcome::kNoDevice;
 }
 
 bool Shell::SwitchPage(Page page) {
-  if (!link_.HandleValid()) {
+  if (!device_.link.HandleValid()) {
     view_.ShowMessage(Text("Str020"));
     return false;
   }

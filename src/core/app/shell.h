@@ -4,6 +4,7 @@
 #include <memory>
 #include <string>
 
+#include "core/app/device_stack.h"
 #include "core/app/language_table.h"
 #include "core/app/org_settings.h"
 #include "core/app/shell_view.h"
@@ -33,19 +34,19 @@ class Shell : public device::PollListener, public device::SessionUi {
   device::PollOutcome DevTimerTimer() { return poll_.DevTimerTimer(); }
 
   // Buttons.
-  device::SessionOutcome Btn_Read_0Click() { return sessions_.Btn_Read_0Click(); }
-  device::SessionOutcome Btn_Apply_0Click() { return sessions_.Btn_Apply_0Click(); }
-  device::SessionOutcome Btn_DefaultClick() { return sessions_.Btn_DefaultClick(); }
+  device::SessionOutcome Btn_Read_0Click() { return device_.sessions.Btn_Read_0Click(); }
+  device::SessionOutcome Btn_Apply_0Click() { return device_.sessions.Btn_Apply_0Click(); }
+  device::SessionOutcome Btn_DefaultClick() { return device_.sessions.Btn_DefaultClick(); }
   // True when the window is to close afterwards.
   bool Btn_Confirm_0Click();
   device::SessionOutcome LoadStoredConfiguration(int n) {
-    return sessions_.LoadStoredConfiguration(n);
+    return device_.sessions.LoadStoredConfiguration(n);
   }
   device::SessionOutcome SaveProfile(const std::string& chosen) {
-    return sessions_.SaveProfile(chosen);
+    return device_.sessions.SaveProfile(chosen);
   }
   device::SessionOutcome LoadProfile(const std::string& path) {
-    return sessions_.LoadProfile(path);
+    return device_.sessions.LoadProfile(path);
   }
   // A page button; false when the page did not change.
   bool SwitchPage(Page page);
@@ -60,11 +61,11 @@ class Shell : public device::PollListener, public device::SessionUi {
   Page CurrentPage() const { return page_; }
   int LangIndex() const { return lang_index_; }
   const OrgSettings& Settings() const { return settings_; }
-  const config::Configuration& Configuration() const { return configuration_; }
-  config::Configuration& Configuration() { return configuration_; }
-  const device::DeviceLink& Link() const { return link_; }
+  const config::Configuration& Configuration() const { return device_.configuration; }
+  config::Configuration& Configuration() { return device_.configuration; }
+  const device::DeviceLink& Link() const { return device_.link; }
   const device::DevicePoll& Poll() const { return poll_; }
-  bool MouseConnected() const { return link_.HandleValid(); }
+  bool MouseConnected() const { return device_.link.HandleValid(); }
   // LB_MacroName: the names of the six mouse macro slots.
   const std::vector<std::string>& MacroNames() const { return macro_names_; }
   bool EngineerUnlocked() const { return engineer_unlocked_; }
@@ -84,7 +85,7 @@ class Shell : public device::PollListener, public device::SessionUi {
   void HideAllMenu() override { view_.HideAllMenu(); }
   void ShowMessage(device::Message message) override;
   void ShowProblem(const std::string& what) override { view_.ShowMessage(what); }
-  void DataBufToUI() override { view_.ShowConfiguration(configuration_); }
+  void DataBufToUI() override { view_.ShowConfiguration(device_.configuration); }
   void MacroSlotsFilled() override;
   void PostReadPageRestore() override;
 
@@ -102,9 +103,7 @@ class Shell : public device::PollListener, public device::SessionUi {
   int lang_index_ = 1;
   bool pages_locked_ = true;
   Page page_ = Page::kMain;
-  config::Configuration configuration_;
-  device::DeviceLink link_;
-  device::DeviceSessions sessions_;
+  DeviceStack device_;
   device::DevicePoll poll_;
   macro::BaseMacros base_macros_;
   std::vector<std::string> macro_names_;

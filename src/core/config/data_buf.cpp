@@ -59,4 +59,24 @@ void CollectImage(Configuration& config) {
   Put(config.MacroSlots5To6, kMacroSlots5To6, image);
 }
 
+std::vector<std::string> RepairedSections(const Image& loaded, const Image& collected) {
+  struct Named {
+    const char* name;
+    Region region;
+  };
+  static constexpr Named kChecked[] = {{"ParameterA", kParameterA},
+                                       {"ParameterB", kParameterB},
+                                       {"ProfileKeys", kProfileKeys},
+                                       {"FireKey", kFireKey}};
+  std::vector<std::string> repaired;
+  for (const Named& section : kChecked) {
+    const auto begin = section.region.address;
+    if (!std::equal(loaded.begin() + begin, loaded.begin() + begin + section.region.length,
+                    collected.begin() + begin)) {
+      repaired.push_back(section.name);
+    }
+  }
+  return repaired;
+}
+
 }  // namespace orvane::config

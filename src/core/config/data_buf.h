@@ -2,6 +2,8 @@
 
 #include <array>
 #include <cstdint>
+#include <string>
+#include <vector>
 
 #include "core/config/image_layout.h"
 
@@ -37,5 +39,11 @@ void DistributeImage(Configuration& config);
 // DataBuf and the copies -> DevImage, the checked sections sealed first, in
 // the order a write takes them. Bytes no section covers stay as they were.
 void CollectImage(Configuration& config);
+
+// The checked sections (ParameterA, ParameterB, ProfileKeys, FireKey) whose
+// bytes differ between two images: given an image as loaded and the same
+// image distributed and collected again, the sections that failed their
+// checks and now hold built-in values.
+std::vector<std::string> RepairedSections(const Image& loaded, const Image& collected);
 
 }  // namespace orvane::config

@@ -2,6 +2,7 @@
 
 #include <cstdint>
 #include <string>
+#include <vector>
 
 #include "core/config/data_buf.h"
 #include "core/device/device_link.h"
@@ -54,6 +55,9 @@ class DeviceSessions {
   // loaded on purpose) rather than the no-device default.
   bool HoldsMouseImage() const { return holds_mouse_image_; }
   int LastWriteRepairPasses() const { return last_repair_passes_; }
+  // The checked sections of the last loaded image that failed their checks
+  // and were shown and written with built-in values.
+  const std::vector<std::string>& RepairedSections() const { return repaired_sections_; }
   const SessionSettings& settings() const { return settings_; }
 
  private:
@@ -80,6 +84,7 @@ class DeviceSessions {
   SessionSettings settings_;
   bool holds_mouse_image_ = false;
   int last_repair_passes_ = 0;
+  std::vector<std::string> repaired_sections_;
 };
 
 }  // namespace orvane::device

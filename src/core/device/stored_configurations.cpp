@@ -1,27 +1,10 @@
 #include <algorithm>
-#include <fstream>
-#include <iterator>
 
 #include "core/config/default_images.h"
 #include "core/device/device_sessions.h"
+#include "core/util/file_read.h"
 
 namespace orvane::device {
-
-namespace {
-
-// Reads up to the first 2048 bytes of a file over the front of `image`; a
-// shorter file leaves the rest as it was. False when the file cannot be read.
-bool ReadImageFile(const std::string& path, config::Image& image) {
-  std::ifstream file(path, std::ios::binary);
-  if (!file) return false;
-  std::vector<char> bytes(image.size());
-  file.read(bytes.data(), static_cast<std::streamsize>(bytes.size()));
-  if (file.bad()) return false;
-  std::copy_n(bytes.begin(), file.gcount(), image.begin());
-  return true;
-}
-
-}  // namespace
 
 std::string DeviceSessions::FixedFilePath(const std::string& file_name) const {
   return (settings_.macro_path.empty() ? settings_.exe_dir : settings_.macro_path) + file_name;
@@ -32,12 +15,20 @@ SessionOutcome DeviceSessions::TLDefaultParameter(const std::string& file_name) 
   ui_.DisableDevTimer();
   ui_.ShowBusy();
   pacer_.ProcessMessages();
-  // A stored configuration that is not on disk (or cannot be read) falls back
-  // to the default image.
-  if (!ReadImageFile(FixedFilePath(file_name), config_.DevImage)) {
-    config_.DevImage = config::DefaultImage(1);
+  // Only a configuration that is not on disk falls back to the default
+  // image: writing the factory settings in place of a file the user keeps
+  // there but that cannot be read would be a silent loss.
+  config::Image image{};
+  std::string error;
+  SessionOutcome outcome = SessionOutcome::kFileError;
+  switch (util::ReadExactFile(FixedFilePath(file_name), image, error)) {
+    case util::FileRead::kMissing: image = config::DefaultImage(1); [[fallthrough]];
+    case util::FileRead::kOk:
+      config_.DevImage = image;
+      outcome = MemoToDataBuf_OnClick();
+      break;
+    case util::FileRead::kRefused: ui_.ShowProblem(error); break;
   }
-  const SessionOutcome outcome = MemoToDataBuf_OnClick();
   ui_.HideBusy();
   ui_.EnableDevTimer();
   return outcome;
@@ -63,9 +54,13 @@ SessionOutcome DeviceSessions::LoadProfile(const std::string& path) {
     ui_.ShowMessage(Message::kStr020);
     return SessionOutcome::kNoDevice;
   }
-  config::Image image = config_.DevImage;
-  if (!ReadImageFile(path, image)) {
-    ui_.ShowProblem("cannot read " + path);
+  // A profile is a whole 2048-byte image. Part of one merged over what the
+  // pages hold would reach the mouse as a configuration nobody saved.
+  config::Image image{};
+  std::string error;
+  const util::FileRead read = util::ReadExactFile(path, image, error);
+  if (read != util::FileRead::kOk) {
+    ui_.ShowProblem(read == util::FileRead::kMissing ? path + ": no such file" : error);
     return SessionOutcome::kFileError;
   }
   config_.DevImage = image;

@@ -113,10 +113,12 @@ SessionOutcome DeviceSessions::RepairPasses(Image& read_back) {
 }
 
 SessionOutcome DeviceSessions::MemoToDataBuf_OnClick() {
+  const Image loaded = config_.DevImage;
   config::DistributeImage(config_);
   // The image written is the one shown: sections repaired by the checks
   // reach the mouse repaired, not as the damaged bytes that were loaded.
   config::CollectImage(config_);
+  repaired_sections_ = config::RepairedSections(loaded, config_.DevImage);
   holds_mouse_image_ = true;
   ui_.MacroSlotsFilled();
   ui_.DataBufToUI();

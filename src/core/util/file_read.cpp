@@ -45,9 +45,9 @@ FileRead ReadExactFile(const std::string& path, std::span<uint8_t> bytes, std::s
   if (fstat(file.fd(), &info) != 0) return Refuse(error, path, std::strerror(errno));
   if (!S_ISREG(info.st_mode)) return Refuse(error, path, "not a regular file");
   if (static_cast<uint64_t>(info.st_size) != bytes.size()) {
-    return Refuse(error, path,
-                  "holds " + std::to_string(info.st_size) + " bytes, not " +
-                      std::to_string(bytes.size()));
+    return Refuse(
+        error, path,
+        "holds " + std::to_string(info.st_size) + " bytes, not " + std::to_string(bytes.size()));
   }
   std::vector<uint8_t> read_bytes(bytes.size() + 1);
   size_t done = 0;
