@@ -43,6 +43,11 @@ struct FirmwareFaults {
   // The mouse disappears when this many requests have been carried out
   // (-1 = never).
   int64_t unplug_after_requests = -1;
+  // Fetches that fail as a HID call that gives up does, the mouse staying
+  // there: `failed_fetches` of them once this many requests were carried out
+  // (-1 = never). The request before was carried out; its reply is lost.
+  int64_t fail_fetches_after_requests = -1;
+  int failed_fetches = 0;
   // The emulator stops answering for `stall_ms` after this many feature
   // requests, then answers everything that came meanwhile, late (0 = never).
   int stall_ms = 0;

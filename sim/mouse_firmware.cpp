@@ -52,6 +52,11 @@ bool MouseFirmware::SetFeature(std::span<const uint8_t> report) {
 bool MouseFirmware::GetFeature(std::span<uint8_t> report) {
   if (unplugged_) return false;
   if (report.size() != kFeatureReportLength || report[0] != kReportId) return false;
+  if (faults_.fail_fetches_after_requests >= 0 && faults_.failed_fetches > 0 &&
+      total_requests_ >= static_cast<uint64_t>(faults_.fail_fetches_after_requests)) {
+    --faults_.failed_fetches;
+    return false;
+  }
   if (empty_fetches_left_ > 0) {
     --empty_fetches_left_;
     std::fill(report.begin() + 1, report.end(), 0);

@@ -19,7 +19,9 @@ void OnStopSignal(int) {
   if (g_publisher != nullptr) g_publisher->Stop();
 }
 
-void Complain(const std::string& text) { std::fprintf(stderr, "orvane-mouse-sim: %s\n", text.c_str()); }
+void Complain(const std::string& text) {
+  std::fprintf(stderr, "orvane-mouse-sim: %s\n", text.c_str());
+}
 
 bool SaveMemory(const std::string& path, const orvane::sim::Memory& memory) {
   std::string error;

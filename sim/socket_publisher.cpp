@@ -131,7 +131,8 @@ void SocketPublisher::AcceptClients(Listener& listener) {
   for (;;) {
     const int fd = accept4(listener.socket.Fd(), nullptr, nullptr, SOCK_CLOEXEC | SOCK_NONBLOCK);
     if (fd >= 0) {
-      clients_.push_back({next_client_id_++, &listener.collection, platform::UnixSocket(fd), {}, {}});
+      clients_.push_back(
+          {next_client_id_++, &listener.collection, platform::UnixSocket(fd), {}, {}});
       continue;
     }
     if (errno == EINTR || errno == ECONNABORTED) continue;

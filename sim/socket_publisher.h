@@ -90,7 +90,7 @@ class SocketPublisher {
   std::vector<Listener> listeners_;
   std::vector<Client> clients_;
   uint64_t next_client_id_ = 1;
-  uint64_t session_owner_ = 0;  // client id; 0: no session
+  uint64_t session_owner_ = 0;   // client id; 0: no session
   bool session_locked_ = false;  // held by a lock rather than by CmdOpen
   Clock::time_point session_activity_{};
   Clock::time_point accept_paused_until_{};

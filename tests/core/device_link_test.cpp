@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <functional>
 #include <numeric>
 #include <vector>
@@ -13,10 +14,10 @@ namespace {
 
 using testing::EmulatedMouse;
 
-std::vector<uint8_t> Pattern(size_t size, uint8_t seed) {
+std::vector<uint8_t> Pattern(size_t size, uint8_t first) {
   std::vector<uint8_t> bytes(size);
   for (size_t i = 0; i < size; ++i)
-    bytes[i] = static_cast<uint8_t>(seed + i * 7);
+    bytes[i] = static_cast<uint8_t>(first + i * 7);
   return bytes;
 }
 
@@ -104,6 +105,12 @@ TEST(DeviceLink, RetriesAndPausesOfOneCommand) {
       {"read chunk never answered", never(CmdReadNext), read_next, CmdReadNext, false, 150, 5},
       {"write chunk answered", [](auto&) {}, write_next, CmdWriteNext, true, 10, 1},
       {"write chunk never answered", never(CmdWriteNext), write_next, CmdWriteNext, false, 175, 5},
+      {"every fetch gives up: one fetch an attempt",
+       [](auto& f) {
+         f.fail_fetches_after_requests = 0;
+         f.failed_fetches = 1000;
+       },
+       status, CmdStatus, false, 50, 5},
   };
   for (const Case& c : cases) {
     EmulatedMouse mouse;
@@ -133,6 +140,54 @@ TEST(DeviceLink, UnansweredReadChunkReadsFFAndTheBlockStillSucceeds) {
                                          0xFF, 0xFF, 0xFF, 0xFF, 0xFF, 0x42, 0x42};
   EXPECT_EQ(bytes, expected);
   EXPECT_EQ(mouse.firmware->RequestsOf(CmdReadNext), 5u + 2u);
+}
+
+// A reply lost on the way (the call gave up) leaves the transfer not knowing
+// whether the mouse moved on: the next chunk asked for could be the one after.
+// The transfer stops there instead of taking a neighbour's bytes.
+TEST(DeviceLink, ACallThatGivesUpStopsTheBlockTransfer) {
+  for (const bool reading : {true, false}) {
+    EmulatedMouse mouse;
+    const auto memory = Pattern(2048, 3);
+    std::copy(memory.begin(), memory.end(), mouse.firmware->memory().begin());
+    auto& faults = mouse.firmware->faults();
+    faults.fail_fetches_after_requests = 1 + 41;  // lost: the reply to the 41st chunk
+    faults.failed_fetches = 1;
+    std::vector<uint8_t> bytes(2048, 0);
+    int unanswered = 0;
+    const bool done = reading ? mouse.link.DevReadBlock(0, 2048, bytes, false, &unanswered)
+                              : mouse.link.DevWriteBlock(0, 2048, bytes);
+    EXPECT_FALSE(done) << reading;
+    const uint8_t chunk_command = reading ? CmdReadNext : CmdWriteNext;
+    EXPECT_EQ(mouse.firmware->RequestsOf(chunk_command), 41u) << "no chunk after the lost reply";
+    EXPECT_TRUE(mouse.link.HandleValid()) << "the mouse is still there";
+    if (reading) {
+      EXPECT_EQ(unanswered, 342 - 40);  // the lost chunk and every one after
+      EXPECT_TRUE(std::equal(memory.begin(), memory.begin() + 240, bytes.begin()));
+      EXPECT_TRUE(
+          std::all_of(bytes.begin() + 240, bytes.end(), [](uint8_t b) { return b == 0xFF; }));
+    }
+  }
+}
+
+// A mouse unplugged in the middle of a transfer: the link lets go of it at
+// the first failed call, and nothing more is tried or waited for.
+TEST(DeviceLink, AMouseThatHasGoneEndsTheTransferAtOnce) {
+  for (const bool reading : {true, false}) {
+    EmulatedMouse mouse;
+    mouse.firmware->faults().unplug_after_requests = 100;
+    std::vector<uint8_t> bytes(2048, 0);
+    const bool done = reading ? mouse.link.DevReadBlock(0, 2048, bytes, false)
+                              : mouse.link.DevWriteBlock(0, 2048, bytes);
+    EXPECT_FALSE(done);
+    EXPECT_FALSE(mouse.link.HandleValid());
+    const int calls = mouse.bus.counters().feature_calls;
+    const int64_t now = mouse.pacer.NowMs();
+    EXPECT_FALSE(mouse.link.DevCmd(CmdClose));
+    EXPECT_EQ(mouse.bus.counters().feature_calls, calls);
+    EXPECT_EQ(mouse.pacer.NowMs(), now);
+    EXPECT_LT(now, 100 * 12 + 20) << "about one pause per request made, none after";
+  }
 }
 
 TEST(DeviceLink, UnacknowledgedBlockStartsFail) {

@@ -3,6 +3,7 @@
 #include <functional>
 
 #include "core/config/section_checks.h"
+#include "core/device/hid_discovery.h"
 #include "core/session_fixture.h"
 
 namespace orvane::device {
@@ -38,6 +39,12 @@ TEST(ReadSession, OutcomesByMouse) {
     return [=](sim::MouseFirmware& m) {
       m.memory()[0x36] = maker;
       m.memory()[0x37] = product;
+    };
+  };
+  const auto lost_reply_after = [](int64_t requests) {
+    return [=](sim::MouseFirmware& m) {
+      m.faults().fail_fetches_after_requests = requests;
+      m.faults().failed_fetches = 1;
     };
   };
   const std::vector<Case> cases = {
@@ -90,6 +97,25 @@ TEST(ReadSession, OutcomesByMouse) {
        {Message::kStr109},
        true,
        true},
+      // Open, status, the identifiers' start and chunk: its reply is lost.
+      {"the identifiers' reply lost",
+       lost_reply_after(4),
+       SessionOutcome::kReadFailed,
+       {Message::kStr109},
+       true,
+       true},
+      {"a reply lost in the middle",
+       lost_reply_after(200),
+       SessionOutcome::kReadFailed,
+       {Message::kStr109},
+       true,
+       true},
+      {"unplugged in the middle",
+       [](auto& m) { m.faults().unplug_after_requests = 200; },
+       SessionOutcome::kReadFailed,
+       {Message::kStr109},
+       false,
+       false},
   };
   for (const Case& c : cases) {
     SessionFixture f;
@@ -126,6 +152,39 @@ TEST(ReadSession, AFailedReadIsNeverWrittenBack) {
   f.mouse.firmware->faults().lose_read_chunks_at.clear();
   EXPECT_EQ(f.sessions.Btn_Apply_0Click(), SessionOutcome::kDone);
   EXPECT_EQ(f.mouse.firmware->memory(), SessionFixture::MouseImage());
+}
+
+// An unplugged mouse is not retried chunk after chunk: the session ends
+// with "Fail" right after the call that found it gone.
+TEST(ReadSession, AnUnpluggedMouseFailsAtOnce) {
+  SessionFixture f;
+  f.mouse.firmware->faults().unplug_after_requests = 100;
+  EXPECT_EQ(f.sessions.ReadDevInfo(), SessionOutcome::kReadFailed);
+  // 100 requests at 5-10 ms each, and nothing after the unplug.
+  EXPECT_LT(f.mouse.pacer.NowMs(), 100 * 10 + 20);
+  EXPECT_EQ(f.ui.messages, std::vector<Message>{Message::kStr109});
+  EXPECT_FALSE(f.mouse.link.HandleValid());
+}
+
+// Two programs on one mouse: the second waits for the first's session, and
+// says the mouse is busy when it does not end in time. Nothing reaches the
+// mouse from the second.
+TEST(ReadSession, ASecondProgramWaitsThenSaysBusy) {
+  SessionFixture f;
+  DeviceLink other(f.mouse.pacer);
+  uint32_t version = kWantedVersion;
+  ASSERT_TRUE(OpenMouse(f.mouse.bus, other, kMouseVendorId, kMouseProductId, version));
+  ASSERT_TRUE(other.LockExclusive(0));
+  EXPECT_EQ(f.sessions.ReadDevInfo(), SessionOutcome::kBusy);
+  EXPECT_EQ(f.ui.problems, std::vector<std::string>{kMouseBusyText});
+  EXPECT_GE(f.mouse.pacer.NowMs(), kBusyWaitMs);
+  EXPECT_LT(f.mouse.pacer.NowMs(), kBusyWaitMs + 100);
+  EXPECT_EQ(f.mouse.firmware->Requests(), 0u);
+
+  // Released in the middle of the wait: the session goes ahead.
+  f.mouse.pacer.At(f.mouse.pacer.NowMs() + 1000, [&] { other.UnlockExclusive(); });
+  EXPECT_EQ(f.sessions.ReadDevInfo(), SessionOutcome::kDone);
+  EXPECT_TRUE(other.LockExclusive(0)) << "the session gives the mouse back";
 }
 
 TEST(ReadSession, ReadButtonWithoutAMouseShowsStr020) {

@@ -84,6 +84,37 @@ TEST(WriteSession, AnIncompleteWriteIsAFailure) {
   }
 }
 
+// Unplugged, or a reply lost, in the middle of the write or its read-back:
+// "Fail" at once, without working through the remaining chunks.
+TEST(WriteSession, AMouseThatGoesOrLosesAReplyFailsAtOnce) {
+  struct Case {
+    const char* name;
+    int64_t after_requests;
+    bool unplug;
+  };
+  for (const Case& c :
+       {Case{"unplugged while writing", 150, true}, Case{"unplugged while reading back", 500, true},
+        Case{"a reply lost while writing", 150, false},
+        Case{"a reply lost while reading back", 500, false}}) {
+    EditedMouse f;
+    const uint64_t base = f.mouse.firmware->Requests();
+    auto& faults = f.mouse.firmware->faults();
+    if (c.unplug) {
+      faults.unplug_after_requests = static_cast<int64_t>(base) + c.after_requests;
+    } else {
+      faults.fail_fetches_after_requests = static_cast<int64_t>(base) + c.after_requests;
+      faults.failed_fetches = 1;
+    }
+    const int64_t start = f.mouse.pacer.NowMs();
+    EXPECT_EQ(f.sessions.Btn_Apply_0Click(), SessionOutcome::kWriteFailed) << c.name;
+    EXPECT_EQ(f.ui.messages, std::vector<Message>{Message::kStr109}) << c.name;
+    EXPECT_TRUE(f.ui.Restored()) << c.name;
+    // About 10 ms a request up to the fault, then the close (600 ms at most).
+    EXPECT_LT(f.mouse.pacer.NowMs() - start, c.after_requests * 11 + 800) << c.name;
+    EXPECT_EQ(f.mouse.link.HandleValid(), !c.unplug) << c.name;
+  }
+}
+
 TEST(WriteSession, NothingIsWrittenWithoutAMouseOrItsMemory) {
   EditedMouse f;
   f.mouse.firmware->identity().mem_ready = false;

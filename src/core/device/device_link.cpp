@@ -78,7 +78,9 @@ void DeviceLink::UnlockExclusive() {
 }
 
 bool DeviceLink::Transact(const ReportBuffer& request, Pacing pacing) {
+  const uint64_t failed_before = failed_calls_;
   for (int attempt = 0; attempt < kAttempts && handle_; ++attempt) {
+    if (pacing.once_after_failed_call && failed_calls_ != failed_before) return false;
     report_buf_ = request;
     // A request that did not go out has no answer to fetch: what a fetch
     // would find is the previous command's reply.
@@ -104,7 +106,7 @@ bool DeviceLink::DevCmd(uint8_t command, uint8_t p1, uint8_t p2, uint8_t p3, uin
 bool DeviceLink::DevReadNext() {
   chunk_buf_.fill(0xFF);
   if (!handle_) return false;
-  if (!Transact({kReportId, CmdReadNext, 0, 0, 0, 0, 0, 0}, {5, 5})) return false;
+  if (!Transact({kReportId, CmdReadNext, 0, 0, 0, 0, 0, 0}, {5, 5, true})) return false;
   std::copy(report_buf_.begin() + 1, report_buf_.end(), chunk_buf_.begin());
   pacer_.ProcessMessages();
   return true;
@@ -113,7 +115,7 @@ bool DeviceLink::DevReadNext() {
 bool DeviceLink::DevWriteNext(std::span<const uint8_t, kChunkBytes> data) {
   if (!handle_) return false;
   return Transact({kReportId, CmdWriteNext, data[0], data[1], data[2], data[3], data[4], data[5]},
-                  {10, 5});
+                  {10, 5, true});
 }
 
 void DeviceLink::ShowBusy() {

@@ -77,6 +77,9 @@ class DeviceLink {
   struct Pacing {
     int after_send_ms;
     int after_empty_reply_ms;
+    // A chunk request is not sent again after a call gave up: the mouse may
+    // have carried it out, and a second one would move to the next chunk.
+    bool once_after_failed_call = false;
   };
   // Fills ReportBuf with the request, then sends and fetches with up to five
   // attempts of up to five fetches each; true when acknowledged.
