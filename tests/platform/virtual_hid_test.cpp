@@ -10,8 +10,9 @@
 
 #include "core/device/device_link.h"
 #include "core/device/hid_discovery.h"
+#include "platform/published_mouse.h"
 #include "platform/real_pacer.h"
-#include "sim/socket_publisher.h"
+#include "platform/virtual_hid_wire.h"
 
 namespace orvane::platform {
 namespace {
@@ -19,46 +20,15 @@ namespace {
 namespace fs = std::filesystem;
 using namespace orvane::device;
 
-// An emulator publishing into a private folder, served on its own thread.
-class PublishedMouse {
- public:
-  explicit PublishedMouse(const std::string& folder, const std::string& name = "mouse")
-      : publisher_(folder, name, {}, firmware_) {
-    std::string error;
-    published_ = publisher_.Publish(error);
-    if (published_) thread_ = std::thread([this] { publisher_.Serve(); });
-  }
-  ~PublishedMouse() { Stop(); }
-  void Stop() {
-    publisher_.Stop();
-    if (thread_.joinable()) thread_.join();
-  }
-
-  bool published() const { return published_; }
-  std::shared_ptr<sim::MouseFirmware> firmware() const { return firmware_; }
-
- private:
-  std::shared_ptr<sim::MouseFirmware> firmware_ = std::make_shared<sim::MouseFirmware>();
-  sim::SocketPublisher publisher_;
-  bool published_ = false;
-  std::thread thread_;
-};
+using testing::PublishedMouse;
 
 class VirtualHidTest : public ::testing::Test {
  protected:
-  void SetUp() override {
-    folder_ = (fs::temp_directory_path() /
-               ("orvane-vhid-" + std::to_string(getpid()) + "-" +
-                ::testing::UnitTest::GetInstance()->current_test_info()->name()))
-                  .string();
-    fs::remove_all(folder_);
-  }
+  void SetUp() override { folder_ = testing::PrivateDeviceFolder("vhid"); }
   void TearDown() override { fs::remove_all(folder_); }
 
   // A socket file nobody listens on any more, as a crashed emulator leaves.
   void LeaveStaleSocket(const std::string& name) {
-    fs::create_directories(folder_);
-    fs::permissions(folder_, fs::perms::owner_all, fs::perm_options::replace);
     const int fd = socket(AF_UNIX, SOCK_SEQPACKET, 0);
     sockaddr_un address{};
     address.sun_family = AF_UNIX;
@@ -142,6 +112,62 @@ TEST_F(VirtualHidTest, AMouseThatUnplugsItselfTakesItsSocketsAway) {
   for (int wait = 0; wait < 100 && !backend.Enumerate().empty(); ++wait)
     pacer.Sleep(10);
   EXPECT_TRUE(backend.Enumerate().empty());
+}
+
+// Anyone may create a folder under /tmp first. The programs use the device
+// folder only when it is ours, a real directory and closed to others.
+TEST_F(VirtualHidTest, OnlyATrustedFolderIsUsed) {
+  PublishedMouse mouse(folder_);
+  ASSERT_TRUE(mouse.published());
+  VirtualHidBackend backend(folder_);
+  const std::string config = mouse.ConfigPath(folder_);
+  ASSERT_EQ(backend.Enumerate().size(), 3u);
+  EXPECT_TRUE(backend.FolderProblem().empty());
+
+  fs::permissions(folder_, fs::perms::owner_all | fs::perms::group_exec | fs::perms::others_exec,
+                  fs::perm_options::replace);
+  EXPECT_TRUE(backend.Enumerate().empty());
+  EXPECT_EQ(backend.Open(config), nullptr);
+  EXPECT_NE(backend.FolderProblem().find("mode 0711, not 0700"), std::string::npos)
+      << backend.FolderProblem();
+  fs::permissions(folder_, fs::perms::owner_all, fs::perm_options::replace);
+
+  const std::string link = folder_ + "-link";
+  fs::remove(link);
+  fs::create_directory_symlink(folder_, link);
+  VirtualHidBackend through_link(link);
+  EXPECT_TRUE(through_link.Enumerate().empty());
+  EXPECT_EQ(through_link.Open(link + "/mouse-col02-config.hid"), nullptr);
+  EXPECT_NE(through_link.FolderProblem().find("symbolic link"), std::string::npos);
+  std::string error;
+  EXPECT_FALSE(wire::EnsureRuntimeFolder(link, error));
+  EXPECT_NE(error.find("symbolic link"), std::string::npos) << error;
+  fs::remove(link);
+
+  // A path outside the folder is never opened, whatever it names.
+  EXPECT_EQ(backend.Open(folder_ + "/../" + fs::path(config).filename().string()), nullptr);
+}
+
+TEST_F(VirtualHidTest, TheEmulatorClosesItsOwnFolderAndKeepsToIt) {
+  fs::permissions(folder_, fs::perms::owner_all | fs::perms::group_all | fs::perms::others_all,
+                  fs::perm_options::replace);
+  PublishedMouse mouse(folder_);
+  ASSERT_TRUE(mouse.published());
+  EXPECT_EQ(fs::status(folder_).permissions() & fs::perms::all, fs::perms::owner_all);
+  for (const char* name : {"../escape", "a/b", ".hidden", "", "x y"}) {
+    EXPECT_FALSE(wire::ValidDeviceName(name)) << name;
+    PublishedMouse bad(folder_, name);
+    EXPECT_FALSE(bad.published()) << name;
+  }
+  EXPECT_TRUE(wire::ValidDeviceName("second-mouse_2"));
+  if (geteuid() == 0) {  // only root can give a folder to someone else
+    ASSERT_EQ(chown(folder_.c_str(), 54321, 54321), 0);
+    EXPECT_NE(VirtualHidBackend(folder_).FolderProblem().find("belongs to user 54321"),
+              std::string::npos);
+    std::string error;
+    EXPECT_FALSE(wire::EnsureRuntimeFolder(folder_, error));
+    ASSERT_EQ(chown(folder_.c_str(), 0, 0), 0);
+  }
 }
 
 }  // namespace
