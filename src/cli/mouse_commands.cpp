@@ -5,6 +5,7 @@
 #include "core/app/device_stack.h"
 #include "core/device/hid_discovery.h"
 #include "core/util/atomic_file.h"
+#include "core/util/file_read.h"
 
 namespace orvane::cli {
 
@@ -125,6 +126,16 @@ int ReadCommand(CommandContext& context, const std::string& file) {
 }
 
 int WriteCommand(CommandContext& context, const std::string& file) {
+  // A file that cannot be written to the mouse is refused before the mouse
+  // is touched.
+  config::Image image{};
+  std::string error;
+  if (const auto read = util::ReadExactFile(file, image, error); read != util::FileRead::kOk) {
+    std::fprintf(
+        context.err, "%s\n",
+        read == util::FileRead::kMissing ? (file + ": no such file").c_str() : error.c_str());
+    return 1;
+  }
   Session session(context);
   if (!session.Opened()) return 1;
   // As in the program: the mouse is read when it is found, then the file is

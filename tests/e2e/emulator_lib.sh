@@ -22,7 +22,7 @@ fail() {
 # Starts the emulator with the given options and waits until it is plugged in.
 start_sim() {
   stop_sim
-  "$sim" "$@" >"$work/sim.out" &
+  "$sim" "$@" >"$work/sim.out" 2>&1 &
   sim_pid=$!
   for _ in $(seq 50); do
     [ -S "$config_socket" ] && return
