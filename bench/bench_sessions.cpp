@@ -25,9 +25,7 @@ struct QuietUi : SessionUi {
   void ShowMessage(Message message) override {
     std::fprintf(stderr, "message: %s\n", Language1Text(message));
   }
-  void ShowProblem(const std::string& what) override {
-    std::fprintf(stderr, "%s\n", what.c_str());
-  }
+  void ShowProblem(const std::string& what) override { std::fprintf(stderr, "%s\n", what.c_str()); }
 };
 
 }  // namespace

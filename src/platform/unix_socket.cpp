@@ -98,8 +98,7 @@ SocketIo UnixSocket::Send(std::span<const uint8_t> message, int timeout_ms) cons
   }
 }
 
-SocketIo UnixSocket::Receive(std::vector<uint8_t>& message, size_t max_size,
-                             int timeout_ms) const {
+SocketIo UnixSocket::Receive(std::vector<uint8_t>& message, size_t max_size, int timeout_ms) const {
   for (bool waited = false;; waited = true) {
     message.resize(max_size);
     const ssize_t got = recv(fd_, message.data(), message.size(), MSG_DONTWAIT | MSG_TRUNC);

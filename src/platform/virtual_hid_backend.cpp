@@ -63,7 +63,8 @@ class VirtualHidConnection : public HidConnection {
   std::optional<wire::Answer> Exchange(wire::Op op, std::span<const uint8_t> payload) {
     if (gone_) return std::nullopt;
     const uint32_t sequence = ++last_sequence_;
-    const auto deadline = Clock::now() + std::chrono::milliseconds(VirtualHidBackend::kCallTimeoutMs);
+    const auto deadline =
+        Clock::now() + std::chrono::milliseconds(VirtualHidBackend::kCallTimeoutMs);
     if (!Settled(socket_.Send(wire::EncodeRequest(op, sequence, payload), TimeLeft(deadline)))) {
       return std::nullopt;
     }
@@ -101,7 +102,8 @@ class VirtualHidConnection : public HidConnection {
 
 VirtualHidBackend::VirtualHidBackend(std::string folder)
     : folder_(folder.empty() ? wire::RuntimeFolder() : std::move(folder)) {
-  while (folder_.size() > 1 && folder_.back() == '/') folder_.pop_back();
+  while (folder_.size() > 1 && folder_.back() == '/')
+    folder_.pop_back();
 }
 
 std::string VirtualHidBackend::FolderProblem() const {

@@ -46,7 +46,8 @@ std::vector<uint8_t> EncodeRequest(Op op, uint32_t sequence, std::span<const uin
 
 std::optional<Request> ParseRequest(std::span<const uint8_t> message) {
   if (message.size() < kRequestHeader) return std::nullopt;
-  return Request{static_cast<Op>(message[0]), GetU32(message, 1),
+  return Request{static_cast<Op>(message[0]),
+                 GetU32(message, 1),
                  {message.begin() + kRequestHeader, message.end()}};
 }
 
@@ -60,8 +61,8 @@ std::vector<uint8_t> EncodeAnswer(uint32_t sequence, bool ok, std::span<const ui
 
 std::optional<Answer> ParseAnswer(std::span<const uint8_t> message) {
   if (message.size() < kAnswerHeader || message[4] > 1) return std::nullopt;
-  return Answer{GetU32(message, 0), message[4] == 1,
-                {message.begin() + kAnswerHeader, message.end()}};
+  return Answer{
+      GetU32(message, 0), message[4] == 1, {message.begin() + kAnswerHeader, message.end()}};
 }
 
 std::vector<uint8_t> DescriptionPayload(const Description& description) {
