@@ -22,8 +22,8 @@ constexpr double kReadSessionFloorMs = 6 * 10 + (1 + 342) * 5;
 constexpr double kApplyFloorMs = 11 * 10 + 6 * 10 + 342 * 10 + 342 * 5;
 
 struct QuietUi : SessionUi {
-  void ShowMessage(Message message) override {
-    std::fprintf(stderr, "message: %s\n", Language1Text(message));
+  void ShowMessage(Message message, const std::string& detail) override {
+    std::fprintf(stderr, "message: %s %s\n", Language1Text(message), detail.c_str());
   }
   void ShowProblem(const std::string& what) override { std::fprintf(stderr, "%s\n", what.c_str()); }
 };

@@ -24,7 +24,7 @@ class Session {
     device_.sessions.InitNoDevice();
     uint32_t version = kWantedVersion;
     if (!OpenMouse(context.backend, device_.link, kMouseVendorId, kMouseProductId, version)) {
-      ui_.ShowMessage(Message::kStr020);
+      ui_.ShowMessage(Message::kStr020, {});
     }
   }
 

@@ -16,8 +16,9 @@ class PrintingUi : public device::SessionUi {
  public:
   explicit PrintingUi(std::FILE* err) : err_(err) {}
 
-  void ShowMessage(device::Message message) override {
+  void ShowMessage(device::Message message, const std::string& detail) override {
     std::fprintf(err_, "%s\n", device::Language1Text(message));
+    if (!detail.empty()) std::fprintf(err_, "%s\n", detail.c_str());
     shown_ = true;
   }
   void ShowProblem(const std::string& what) override {

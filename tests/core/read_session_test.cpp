@@ -127,6 +127,7 @@ TEST(ReadSession, OutcomesByMouse) {
     EXPECT_EQ(f.Requests(CmdClose), c.closed ? 1u : 0u) << c.name;
     EXPECT_EQ(f.mouse.link.HandleValid(), c.handle_valid) << c.name;
     EXPECT_TRUE(f.ui.Restored()) << c.name;
+    EXPECT_EQ(f.ui.shown_while_busy, 0) << c.name;
     if (c.outcome != SessionOutcome::kDone) {
       EXPECT_EQ(f.config.data, before) << c.name;
       EXPECT_EQ(f.config.DevImage, image_before) << c.name;

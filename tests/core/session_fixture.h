@@ -20,7 +20,11 @@ struct RecordingUi : device::SessionUi {
   void UnlockUi() override { locked = false; }
   void ShowBusy() override { busy = true; }
   void HideBusy() override { busy = false; }
-  void ShowMessage(device::Message message) override { messages.push_back(message); }
+  void ShowMessage(device::Message message, const std::string& detail) override {
+    messages.push_back(message);
+    details.push_back(detail);
+    shown_while_busy += busy;
+  }
   void ShowProblem(const std::string& what) override { problems.push_back(what); }
   void DataBufToUI() override { ++shows; }
 
@@ -31,6 +35,8 @@ struct RecordingUi : device::SessionUi {
   bool busy = false;
   int shows = 0;
   std::vector<device::Message> messages;
+  std::vector<std::string> details;
+  int shown_while_busy = 0;
   std::vector<std::string> problems;
 };
 

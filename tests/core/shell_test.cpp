@@ -143,18 +143,23 @@ TEST(Shell, PageButtons) {
   EXPECT_EQ(f.shell.CurrentPage(), Page::kAdvanced);
 }
 
-TEST(Shell, AFailedReadOrWriteShowsFail) {
+// "Fail", and below it what failed.
+TEST(Shell, AFailedReadOrWriteShowsFailAndWhy) {
   ShellFixture f;
   f.firmware->faults().lose_every_nth_read_chunk = 50;
   f.PlugMouse();
   f.pacer.AdvanceTo(8000);
-  EXPECT_EQ(f.view.messages, std::vector<std::string>{"Fail"});
+  const std::string lost =
+      "Fail\r\rThe read failed: 6 of the 342 parts of the memory were not answered.";
+  EXPECT_EQ(f.view.messages, std::vector<std::string>{lost});
   EXPECT_TRUE(f.shell.PagesLocked()) << "nothing read, nothing to edit";
   f.firmware->faults().lose_every_nth_read_chunk = 0;
   EXPECT_EQ(f.shell.Btn_Read_0Click(), device::SessionOutcome::kDone);
   f.firmware->faults().sticky[0x0D1] = 0x77;
   EXPECT_EQ(f.shell.Btn_Apply_0Click(), device::SessionOutcome::kBytesDidNotStick);
-  EXPECT_EQ(f.view.messages, (std::vector<std::string>{"Fail", "Fail"}));
+  EXPECT_EQ(f.view.messages,
+            (std::vector<std::string>{
+                lost, "Fail\r\rThe byte at 0x0D1 did not keep its value after 3 repair passes."}));
   EXPECT_FALSE(f.view.blocked);
   EXPECT_TRUE(f.timer.Enabled());
 }

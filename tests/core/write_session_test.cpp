@@ -112,6 +112,9 @@ TEST(WriteSession, AMouseThatGoesOrLosesAReplyFailsAtOnce) {
     // About 10 ms a request up to the fault, then the close (600 ms at most).
     EXPECT_LT(f.mouse.pacer.NowMs() - start, c.after_requests * 11 + 800) << c.name;
     EXPECT_EQ(f.mouse.link.HandleValid(), !c.unplug) << c.name;
+    EXPECT_NE(f.ui.details[0].find(c.unplug ? "unplugged" : "stopped answering"), std::string::npos)
+        << f.ui.details[0];
+    EXPECT_EQ(f.ui.shown_while_busy, 0) << "messages wait until the busy window is gone";
   }
 }
 

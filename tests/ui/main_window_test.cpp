@@ -221,7 +221,8 @@ class MainWindowTest : public QObject {
     f.Plug();
     f.firmware->faults().sticky[0x0D0] = 0x00;
     f.Click("Btn_Apply_1");
-    QCOMPARE(f.messages, QStringList{"Fail"});
+    QCOMPARE(f.messages,
+             QStringList{"Fail\n\nThe byte at 0x0D0 did not keep its value after 3 repair passes."});
     QCOMPARE(f.Find<QLabel>("Img_Apply_3")->pixmap().toImage(), SkinPicture("BtnS_03").toImage());
     QVERIFY(!f.Find("Disable_All_1")->isVisible());
     QVERIFY(f.window->devTimer().timer.isActive());

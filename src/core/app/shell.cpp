@@ -70,8 +70,9 @@ void Shell::HideBusy() {
   pacer_.ProcessMessages();
 }
 
-void Shell::ShowMessage(device::Message message) {
-  view_.ShowMessage(Text(app::MessageKey(message)));
+void Shell::ShowMessage(device::Message message, const std::string& detail) {
+  const std::string text = Text(app::MessageKey(message));
+  view_.ShowMessage(detail.empty() ? text : text + "\r\r" + detail);
 }
 
 void Shell::PostReadPageRestore() {

@@ -83,7 +83,7 @@ class Shell : public device::PollListener, public device::SessionUi {
   void ShowBusy() override;
   void HideBusy() override;
   void HideAllMenu() override { view_.HideAllMenu(); }
-  void ShowMessage(device::Message message) override;
+  void ShowMessage(device::Message message, const std::string& detail) override;
   void ShowProblem(const std::string& what) override { view_.ShowMessage(what); }
   void DataBufToUI() override { view_.ShowConfiguration(device_.configuration); }
   void MacroSlotsFilled() override;

@@ -6,6 +6,7 @@
 
 #include "core/config/data_buf.h"
 #include "core/device/device_link.h"
+#include "core/device/image_observer.h"
 #include "core/device/session_outcome.h"
 #include "core/device/session_ui.h"
 #include "platform/pacer.h"
@@ -28,6 +29,9 @@ class DeviceSessions {
  public:
   DeviceSessions(DeviceLink& link, config::Configuration& config, SessionUi& ui,
                  platform::Pacer& pacer, SessionSettings settings);
+
+  // Every page controller listens to the images shown and written.
+  void AddObserver(ImageObserver* observer) { observers_.push_back(observer); }
 
   // The no-device state's data: default image 1, distributed.
   void InitNoDevice();
@@ -61,6 +65,7 @@ class DeviceSessions {
   const SessionSettings& settings() const { return settings_; }
 
  private:
+  friend class DeviceWork;
   enum class Opened { kYes, kNo, kBusy };
   // The mouse locked for this program, CmdOpen, then CmdStatus with its
   // signature; MemReady and ChipType taken. Anything but kYes leaves the
@@ -68,23 +73,55 @@ class DeviceSessions {
   Opened OpenSession();
   // CmdSystemReload, CmdClose, and the lock given back.
   void CloseSession();
-  SessionOutcome NotOpened(Opened opened) const;
+  SessionOutcome NotOpened(Opened opened);
   SessionOutcome Btn_Read();
-  SessionOutcome ReadFailed();
+  SessionOutcome ReadFailed(const std::string& why);
   SessionOutcome WriteInSession(bool needs_chip_98);
   SessionOutcome RepairPasses(config::Image& read_back);
-  bool ReadBack(config::Image& read_back);
+  SessionOutcome WriteFailed(const std::string& why);
+  bool ReadBack(config::Image& read_back, std::string& why);
+  // Why a block transfer that returned false did not complete.
+  std::string TransferFailure(const char* what, uint64_t failed_calls_before) const;
   std::string FixedFilePath(const std::string& file_name) const;
   void WaitWithMessages();
+  void ImageShown();
+
+  // What the user is to see: at once when no device work is under way,
+  // else once it is over and the busy window is gone.
+  void Say(Message message, const std::string& detail = {});
+  void SayProblem(const std::string& what);
+
+  struct Pending {
+    bool problem = false;
+    Message message = Message::kStr109;
+    std::string text;
+  };
 
   DeviceLink& link_;
   config::Configuration& config_;
   SessionUi& ui_;
   platform::Pacer& pacer_;
   SessionSettings settings_;
+  std::vector<ImageObserver*> observers_;
   bool holds_mouse_image_ = false;
   int last_repair_passes_ = 0;
   std::vector<std::string> repaired_sections_;
+  int work_depth_ = 0;
+  std::vector<Pending> pending_;
+};
+
+// Device work: DevTimer stopped, the UI locked and the busy window shown for
+// as long as it lives, all three undone at its end (only the outermost of
+// nested ones acts), and then the messages the work produced.
+class DeviceWork {
+ public:
+  explicit DeviceWork(DeviceSessions& sessions);
+  ~DeviceWork();
+  DeviceWork(const DeviceWork&) = delete;
+  DeviceWork& operator=(const DeviceWork&) = delete;
+
+ private:
+  DeviceSessions& sessions_;
 };
 
 }  // namespace orvane::device

@@ -15,7 +15,7 @@ std::string ProfileFileName(const std::string& chosen) {
 
 SessionOutcome DeviceSessions::SaveProfile(const std::string& chosen) {
   if (!link_.HandleValid()) {
-    ui_.ShowMessage(Message::kStr020);
+    Say(Message::kStr020);
     return SessionOutcome::kNoDevice;
   }
   // The file holds what the mouse stores, read afresh, never unsaved edits
@@ -24,7 +24,7 @@ SessionOutcome DeviceSessions::SaveProfile(const std::string& chosen) {
   if (read != SessionOutcome::kDone) return read;
   std::string error;
   if (!util::WriteFileAtomically(ProfileFileName(chosen), config_.DevImage, &error)) {
-    ui_.ShowProblem(error);
+    SayProblem(error);
     return SessionOutcome::kFileError;
   }
   return SessionOutcome::kDone;

@@ -13,12 +13,59 @@ DeviceSessions::DeviceSessions(DeviceLink& link, config::Configuration& config, 
   link_.SetBusyIndicator(&ui_);
 }
 
+DeviceWork::DeviceWork(DeviceSessions& sessions) : sessions_(sessions) {
+  if (sessions_.work_depth_++ > 0) return;
+  sessions_.ui_.DisableDevTimer();
+  sessions_.ui_.LockUi();
+  sessions_.ui_.ShowBusy();
+  sessions_.pacer_.ProcessMessages();
+}
+
+DeviceWork::~DeviceWork() {
+  if (--sessions_.work_depth_ > 0) return;
+  SessionUi& ui = sessions_.ui_;
+  ui.HideBusy();
+  ui.EnableDevTimer();
+  ui.UnlockUi();
+  const auto pending = std::move(sessions_.pending_);
+  sessions_.pending_.clear();
+  for (const auto& said : pending) {
+    if (said.problem) {
+      ui.ShowProblem(said.text);
+    } else {
+      ui.ShowMessage(said.message, said.text);
+    }
+  }
+}
+
+void DeviceSessions::Say(Message message, const std::string& detail) {
+  if (work_depth_ > 0) {
+    pending_.push_back({false, message, detail});
+  } else {
+    ui_.ShowMessage(message, detail);
+  }
+}
+
+void DeviceSessions::SayProblem(const std::string& what) {
+  if (work_depth_ > 0) {
+    pending_.push_back({true, Message::kStr109, what});
+  } else {
+    ui_.ShowProblem(what);
+  }
+}
+
+void DeviceSessions::ImageShown() {
+  for (ImageObserver* observer : observers_)
+    observer->ImageShown();
+  ui_.DataBufToUI();
+}
+
 void DeviceSessions::InitNoDevice() {
   config_.DevImage = config::DefaultImage(1);
   config::DistributeImage(config_);
   holds_mouse_image_ = false;
   ui_.MacroSlotsFilled();
-  ui_.DataBufToUI();
+  ImageShown();
 }
 
 DeviceSessions::Opened DeviceSessions::OpenSession() {
@@ -26,7 +73,6 @@ DeviceSessions::Opened DeviceSessions::OpenSession() {
   // replies for their own.
   if (!link_.LockExclusive(kBusyWaitMs)) {
     if (!link_.HandleValid()) return Opened::kNo;
-    ui_.ShowProblem(kMouseBusyText);
     return Opened::kBusy;
   }
   if (link_.DevCmd(CmdOpen)) {
@@ -41,8 +87,10 @@ DeviceSessions::Opened DeviceSessions::OpenSession() {
   return Opened::kNo;
 }
 
-SessionOutcome DeviceSessions::NotOpened(Opened opened) const {
-  return opened == Opened::kBusy ? SessionOutcome::kBusy : SessionOutcome::kSilentStop;
+SessionOutcome DeviceSessions::NotOpened(Opened opened) {
+  if (opened != Opened::kBusy) return SessionOutcome::kSilentStop;
+  SayProblem(kMouseBusyText);
+  return SessionOutcome::kBusy;
 }
 
 void DeviceSessions::CloseSession() {
@@ -51,9 +99,17 @@ void DeviceSessions::CloseSession() {
   link_.UnlockExclusive();
 }
 
+std::string DeviceSessions::TransferFailure(const char* what, uint64_t failed_calls_before) const {
+  if (!link_.HandleValid()) return std::string("the mouse was unplugged during the ") + what;
+  if (link_.FailedCalls() != failed_calls_before) {
+    return std::string("the mouse stopped answering during the ") + what;
+  }
+  return std::string("the mouse did not take the ") + what;
+}
+
 SessionOutcome DeviceSessions::Btn_Read_0Click() {
   if (!link_.HandleValid()) {
-    ui_.ShowMessage(Message::kStr020);
+    Say(Message::kStr020);
     return SessionOutcome::kNoDevice;
   }
   return ReadDevInfo();
@@ -66,17 +122,19 @@ SessionOutcome DeviceSessions::ReadDevInfo() {
   if (!link_.MemReady()) {
     CloseSession();
     link_.Invalidate();  // absent until the interface count next changes
-    ui_.ShowMessage(Message::kStr020);
+    Say(Message::kStr020);
     ui_.EnableDevTimer();
     return SessionOutcome::kMemoryNotReady;
   }
   std::array<uint8_t, config::kIdentifiers.length> ids{};
   int unanswered = 0;
+  const uint64_t failed_before = link_.FailedCalls();
   // Unread identifiers are 0xFF, which the default identity would accept.
   if (!link_.DevReadBlock(config::kIdentifiers.address, config::kIdentifiers.length, ids, false,
                           &unanswered) ||
       unanswered > 0) {
-    return ReadFailed();
+    DeviceWork work(*this);
+    return ReadFailed(TransferFailure("identifier read", failed_before));
   }
   ui_.ShowReadIdentifiers(ids[0], ids[1]);
   const bool expected =
@@ -86,45 +144,40 @@ SessionOutcome DeviceSessions::ReadDevInfo() {
   if (expected || reserve) return Btn_Read();
   ui_.DisableDevTimer();
   CloseSession();
-  ui_.ShowMessage(Message::kStr107);
+  Say(Message::kStr107);
   ui_.EnableDevTimer();
   return SessionOutcome::kIdentityMismatch;
 }
 
 SessionOutcome DeviceSessions::Btn_Read() {
-  ui_.DisableDevTimer();
-  ui_.LockUi();
-  ui_.ShowBusy();
-  pacer_.ProcessMessages();
+  DeviceWork work(*this);
   ui_.RefreshPCMacroName();
   // Read into a scratch image: a read that did not complete must not replace
   // the configuration we hold with 0xFF bytes and their silent repairs.
   Image read{};
   int unanswered = 0;
-  if (!link_.DevReadBlock(0, config::kImageSize, read, true, &unanswered) || unanswered > 0) {
-    return ReadFailed();
+  const uint64_t failed_before = link_.FailedCalls();
+  if (!link_.DevReadBlock(0, config::kImageSize, read, true, &unanswered)) {
+    return ReadFailed(TransferFailure("read", failed_before));
+  }
+  if (unanswered > 0) {
+    return ReadFailed(std::to_string(unanswered) +
+                      " of the 342 parts of the memory were not answered");
   }
   config_.DevImage = read;
   config::DistributeImage(config_);
   holds_mouse_image_ = true;
   ui_.MacroSlotsFilled();
   CloseSession();
-  ui_.DataBufToUI();
+  ImageShown();
   ui_.PostReadPageRestore();
   pacer_.ProcessMessages();
-  ui_.UnlockUi();
-  ui_.HideBusy();
-  ui_.EnableDevTimer();
-  ui_.UnlockUi();
   return SessionOutcome::kDone;
 }
 
-SessionOutcome DeviceSessions::ReadFailed() {
+SessionOutcome DeviceSessions::ReadFailed(const std::string& why) {
   CloseSession();
-  ui_.HideBusy();
-  ui_.ShowMessage(Message::kStr109);
-  ui_.EnableDevTimer();
-  ui_.UnlockUi();
+  Say(Message::kStr109, "The read failed: " + why + ".");
   return SessionOutcome::kReadFailed;
 }
 

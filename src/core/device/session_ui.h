@@ -12,6 +12,9 @@ namespace orvane::device {
 // it with its timer, lock, busy window, pages and dialogs; the command-line
 // tool prints messages and ignores the rest. Every call that may show
 // something lets window messages run; ShowMessage is modal.
+//
+// Sessions never show a message while the busy window is up: what a session
+// has to say is shown once its device work is over (see DeviceWork).
 class SessionUi : public BusyIndicator {
  public:
   virtual void DisableDevTimer() {}
@@ -21,7 +24,9 @@ class SessionUi : public BusyIndicator {
   void ShowBusy() override {}
   virtual void HideBusy() {}
   virtual void HideAllMenu() {}
-  virtual void ShowMessage(Message message) = 0;
+  // `detail`, when not empty, says what went wrong beyond the message's own
+  // text (which of the bytes did not stick, that the mouse stopped answering).
+  virtual void ShowMessage(Message message, const std::string& detail = {}) = 0;
   // Something went wrong that the language tables have no text for (a file
   // that cannot be read or written, a mouse another program is using):
   // `what` says what and why.

@@ -12,9 +12,7 @@ std::string DeviceSessions::FixedFilePath(const std::string& file_name) const {
 
 SessionOutcome DeviceSessions::TLDefaultParameter(const std::string& file_name) {
   ui_.HideAllMenu();
-  ui_.DisableDevTimer();
-  ui_.ShowBusy();
-  pacer_.ProcessMessages();
+  DeviceWork work(*this);
   // Only a configuration that is not on disk falls back to the default
   // image: writing the factory settings in place of a file the user keeps
   // there but that cannot be read would be a silent loss.
@@ -27,17 +25,15 @@ SessionOutcome DeviceSessions::TLDefaultParameter(const std::string& file_name) 
       config_.DevImage = image;
       outcome = MemoToDataBuf_OnClick();
       break;
-    case util::FileRead::kRefused: ui_.ShowProblem(error); break;
+    case util::FileRead::kRefused: SayProblem(error); break;
   }
-  ui_.HideBusy();
-  ui_.EnableDevTimer();
   return outcome;
 }
 
 SessionOutcome DeviceSessions::LoadStoredConfiguration(int n) {
   WaitWithMessages();
   if (!link_.HandleValid()) {
-    ui_.ShowMessage(Message::kStr020);
+    Say(Message::kStr020);
     return SessionOutcome::kNoDevice;
   }
   return TLDefaultParameter("TesselData_Cfg" + std::to_string(std::clamp(n, 1, 3)) + ".bin");
@@ -51,7 +47,7 @@ SessionOutcome DeviceSessions::Btn_DefaultClick() {
 
 SessionOutcome DeviceSessions::LoadProfile(const std::string& path) {
   if (!link_.HandleValid()) {
-    ui_.ShowMessage(Message::kStr020);
+    Say(Message::kStr020);
     return SessionOutcome::kNoDevice;
   }
   // A profile is a whole 2048-byte image. Part of one merged over what the
@@ -60,7 +56,7 @@ SessionOutcome DeviceSessions::LoadProfile(const std::string& path) {
   std::string error;
   const util::FileRead read = util::ReadExactFile(path, image, error);
   if (read != util::FileRead::kOk) {
-    ui_.ShowProblem(read == util::FileRead::kMissing ? path + ": no such file" : error);
+    SayProblem(read == util::FileRead::kMissing ? path + ": no such file" : error);
     return SessionOutcome::kFileError;
   }
   config_.DevImage = image;

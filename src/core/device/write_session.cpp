@@ -1,3 +1,4 @@
+#include <cstdio>
 #include <vector>
 
 #include "core/device/device_sessions.h"
@@ -18,6 +19,21 @@ std::vector<uint16_t> Mismatches(const Image& wanted, const Image& read_back) {
   return addresses;
 }
 
+std::string Address(uint16_t address) {
+  char text[8];
+  std::snprintf(text, sizeof(text), "0x%03X", address);
+  return text;
+}
+
+std::string DidNotStick(const std::vector<uint16_t>& addresses) {
+  const std::string passes = " after " + std::to_string(kRepairPasses) + " repair passes.";
+  if (addresses.size() == 1) {
+    return "The byte at " + Address(addresses[0]) + " did not keep its value" + passes;
+  }
+  return std::to_string(addresses.size()) + " bytes, the first at " + Address(addresses[0]) +
+         ", did not keep their values" + passes;
+}
+
 }  // namespace
 
 void DeviceSessions::WaitWithMessages() {
@@ -30,7 +46,7 @@ void DeviceSessions::WaitWithMessages() {
 SessionOutcome DeviceSessions::Btn_Apply_0Click() {
   WaitWithMessages();
   if (!link_.HandleValid()) {
-    ui_.ShowMessage(Message::kStr020);
+    Say(Message::kStr020);
     return SessionOutcome::kNoDevice;
   }
   return DownloadParameter();
@@ -44,24 +60,19 @@ SessionOutcome DeviceSessions::Btn_Confirm_0Click() {
 
 SessionOutcome DeviceSessions::DownloadParameter() {
   ui_.HideAllMenu();
-  ui_.DisableDevTimer();
-  ui_.LockUi();
-  ui_.ShowBusy();
-  SessionOutcome outcome = SessionOutcome::kNoMouseImage;
-  if (holds_mouse_image_) {
-    ui_.UIToDataBuf();
-    config::CollectImage(config_);
-    ui_.ApplyPointerSettings();
-    outcome = WriteInSession(/*needs_chip_98=*/false);
-  } else {
+  DeviceWork work(*this);
+  if (!holds_mouse_image_) {
     // The pages show the no-device default (the last read did not
     // complete): writing it would overwrite the mouse's own settings.
-    ui_.ShowMessage(Message::kStr109);
+    Say(Message::kStr109, "Nothing has been read from this mouse yet, so nothing was written.");
+    return SessionOutcome::kNoMouseImage;
   }
-  ui_.HideBusy();
-  ui_.EnableDevTimer();
-  ui_.UnlockUi();
-  return outcome;
+  ui_.UIToDataBuf();
+  for (ImageObserver* observer : observers_)
+    observer->BeforeWrite();
+  config::CollectImage(config_);
+  ui_.ApplyPointerSettings();
+  return WriteInSession(/*needs_chip_98=*/false);
 }
 
 SessionOutcome DeviceSessions::WriteInSession(bool needs_chip_98) {
@@ -74,19 +85,29 @@ SessionOutcome DeviceSessions::WriteInSession(bool needs_chip_98) {
   return outcome;
 }
 
-bool DeviceSessions::ReadBack(Image& read_back) {
-  return link_.DevReadBlock(0, config::kImageSize, read_back, true);
+bool DeviceSessions::ReadBack(Image& read_back, std::string& why) {
+  const uint64_t failed_before = link_.FailedCalls();
+  if (link_.DevReadBlock(0, config::kImageSize, read_back, true)) return true;
+  why = TransferFailure("read-back", failed_before);
+  return false;
+}
+
+SessionOutcome DeviceSessions::WriteFailed(const std::string& why) {
+  Say(Message::kStr109, "The write failed: " + why + ".");
+  return SessionOutcome::kWriteFailed;
 }
 
 SessionOutcome DeviceSessions::WriteImageVerified() {
-  ui_.ShowBusy();
+  DeviceWork work(*this);
   last_repair_passes_ = 0;
   Image read_back;
   read_back.fill(0xFF);
-  if (!link_.DevWriteBlock(0, config::kImageSize, config_.DevImage) || !ReadBack(read_back)) {
-    ui_.ShowMessage(Message::kStr109);
-    return SessionOutcome::kWriteFailed;
+  const uint64_t failed_before = link_.FailedCalls();
+  if (!link_.DevWriteBlock(0, config::kImageSize, config_.DevImage)) {
+    return WriteFailed(TransferFailure("write", failed_before));
   }
+  std::string why;
+  if (!ReadBack(read_back, why)) return WriteFailed(why);
   return RepairPasses(read_back);
 }
 
@@ -96,19 +117,17 @@ SessionOutcome DeviceSessions::RepairPasses(Image& read_back) {
     last_repair_passes_ = pass + 1;
     for (const uint16_t address : mismatches) {
       const auto byte = std::span<const uint8_t>(config_.DevImage).subspan(address, 1);
+      const uint64_t failed_before = link_.FailedCalls();
       if (!link_.DevWriteBlock(address, 1, byte)) {
-        ui_.ShowMessage(Message::kStr109);
-        return SessionOutcome::kWriteFailed;
+        return WriteFailed(TransferFailure("repair", failed_before));
       }
     }
-    if (!ReadBack(read_back)) {
-      ui_.ShowMessage(Message::kStr109);
-      return SessionOutcome::kWriteFailed;
-    }
+    std::string why;
+    if (!ReadBack(read_back, why)) return WriteFailed(why);
     mismatches = Mismatches(config_.DevImage, read_back);
   }
   if (mismatches.empty()) return SessionOutcome::kDone;
-  ui_.ShowMessage(Message::kStr109);
+  Say(Message::kStr109, DidNotStick(mismatches));
   return SessionOutcome::kBytesDidNotStick;
 }
 
@@ -121,15 +140,9 @@ SessionOutcome DeviceSessions::MemoToDataBuf_OnClick() {
   repaired_sections_ = config::RepairedSections(loaded, config_.DevImage);
   holds_mouse_image_ = true;
   ui_.MacroSlotsFilled();
-  ui_.DataBufToUI();
-  ui_.DisableDevTimer();
-  ui_.LockUi();
-  ui_.ShowBusy();
-  const SessionOutcome outcome = WriteInSession(/*needs_chip_98=*/true);
-  ui_.HideBusy();
-  ui_.EnableDevTimer();
-  ui_.UnlockUi();
-  return outcome;
+  ImageShown();
+  DeviceWork work(*this);
+  return WriteInSession(/*needs_chip_98=*/true);
 }
 
 }  // namespace orvane::device
