@@ -34,6 +34,26 @@ TEST(LayoutRules, KeyMenuOpensAwayFromTheEdges) {
   EXPECT_EQ(KeyMenuHeight(true), 194);
 }
 
+// Sub-menus open right of the key menu, level with their item, unless that
+// would cross the skin: then left of it, or ending level with the item.
+TEST(LayoutRules, SubmenusOpenAwayFromTheEdges) {
+  const Rect menu{600, 300, 150, 170};
+  const Rect item{0, 48, 150, 24};
+  struct Case {
+    int room;  // the menus' widths side by side from the key menu's left
+    int area_height;
+    bool height_counts;
+    Point at;
+  };
+  for (const Case c : {Case{890, 600, true, {752, 348}}, Case{900, 600, true, {470, 348}},
+                       Case{890, 494, true, {752, 250}}, Case{890, 495, true, {752, 348}},
+                       Case{890, 471, false, {752, 348}}, Case{890, 470, false, {752, 250}}}) {
+    EXPECT_EQ(SubmenuPosition(menu, item, 130, 122, c.room, 900, c.area_height, c.height_counts),
+              c.at)
+        << c.room << " " << c.area_height;
+  }
+}
+
 TEST(LayoutRules, CentringRoundsTowardZero) {
   EXPECT_EQ(CentredWindow(1280, 800, 900, 601), (Point{190, 99}));
   EXPECT_EQ(CentredWindow(800, 600, 901, 700), (Point{-50, -50}));

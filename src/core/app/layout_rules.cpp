@@ -75,4 +75,14 @@ Point RowImagePosition(int row_x, int row_y, int picture_width, int gap, int i) 
 
 int LedCountLabelUnder(int i, int num_order) { return num_order == 1 ? 11 - i : i; }
 
+Point SubmenuPosition(const Rect& parent, const Rect& item, int submenu_width, int submenu_height,
+                      int room_needed, int area_width, int area_height, bool item_height_counts) {
+  Point at;
+  at.x = room_needed < area_width ? parent.x + item.x + item.width + 2 : parent.x - submenu_width;
+  const int below = item_height_counts ? item.height : 0;
+  const bool fits_below = parent.y + item.y + below + submenu_height < area_height;
+  at.y = fits_below ? parent.y + item.y : parent.y + item.y + item.height - submenu_height;
+  return at;
+}
+
 }  // namespace orvane::app

@@ -45,6 +45,15 @@ Point KeyMenuPosition(const Rect& label, int menu_width, int menu_height, int sk
 // The key menu above an engineer key button.
 Point EngineerKeyMenuPosition(const Rect& button, int menu_width, int menu_height,
                               int page_control_width, int page_control_top, int group_top);
+// A sub-menu opened from a group item of `parent` (the key menu, or the
+// special keys for the DPI menu): right of the parent when
+// `room_needed` (the width of the menus side by side) fits in `area_width`,
+// else left of the parent; level with the item, or ending level with its
+// bottom when it would cross `area_height` (the DPI menu's test leaves the
+// item's own height out: `item_height_counts`). `item` is in the parent.
+Point SubmenuPosition(const Rect& parent, const Rect& item, int submenu_width, int submenu_height,
+                      int room_needed, int area_width, int area_height,
+                      bool item_height_counts = true);
 // Key and special menus: 194 high with their eighth row, else 170.
 int KeyMenuHeight(bool eighth_row);
 

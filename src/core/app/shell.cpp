@@ -26,7 +26,18 @@ Shell::Shell(platform::HidBackend& backend, platform::Pacer& pacer, ShellView& v
       settings_(ShippedOrgSettings()),
       languages_{ShippedLanguage(1), ShippedLanguage(2), ShippedLanguage(3)},
       device_(pacer, *this, settings_, exe_dir_),
+      pages_(
+          device_, settings_, [this](std::string_view key) { return Text(key); },
+          [this] { return Naming(); }),
       poll_(backend, device_.link, pacer, *this) {}
+
+config::NamingContext Shell::Naming() const {
+  config::NamingContext naming;
+  naming.text = [this](std::string_view key) { return Text(key); };
+  naming.eeprom_mode = settings_.EepromMode();
+  naming.macro_names = macro_names_;
+  return naming;
+}
 
 void Shell::Start() {
   timer_.SetEnabled(false);
@@ -92,9 +103,10 @@ bool Shell::SwitchPage(Page page) {
   if (pages_locked_) return false;
   view_.HideAllMenu();
   page_ = page;
-  if (page == Page::kMain) view_.SetKeyMenuHeight(KeyMenuHeight(false));
-  if (page == Page::kSecond) view_.SetKeyMenuHeight(KeyMenuHeight(settings_.gd_enable));
-  if (page == Page::kEngineer) view_.SetKeyMenuHeight(KeyMenuHeight(true));
+  if (page == Page::kMain) pages_.buttons.ShowProfile(1);
+  if (page == Page::kSecond) pages_.buttons.ShowProfile(2);
+  if (page == Page::kEngineer) pages_.buttons.ShowProfile(0);
+  view_.SetKeyMenuHeight(pages_.buttons.State().key_menu_height);
   view_.ShowPage(page);
   return true;
 }
@@ -102,6 +114,7 @@ bool Shell::SwitchPage(Page page) {
 void Shell::SelectLanguage(int n) {
   if (n < 1 || n > 3) return;
   lang_index_ = n;
+  pages_.LanguageChanged();
 }
 
 }  // namespace orvane::app

@@ -5,6 +5,7 @@
 #include <string>
 
 #include "core/app/device_stack.h"
+#include "core/app/page_set.h"
 #include "core/app/language_table.h"
 #include "core/app/org_settings.h"
 #include "core/app/shell_view.h"
@@ -57,6 +58,10 @@ class Shell : public device::PollListener, public device::SessionUi {
   std::string Text(std::string_view key) const;
   const LanguageTable& Language(int n) const { return languages_[static_cast<size_t>(n - 1)]; }
 
+  PageSet& Pages() { return pages_; }
+  const PageSet& Pages() const { return pages_; }
+  // What naming an action code needs in the language in use.
+  config::NamingContext Naming() const;
   bool PagesLocked() const { return pages_locked_; }
   Page CurrentPage() const { return page_; }
   int LangIndex() const { return lang_index_; }
@@ -103,10 +108,12 @@ class Shell : public device::PollListener, public device::SessionUi {
   int lang_index_ = 1;
   bool pages_locked_ = true;
   Page page_ = Page::kMain;
-  DeviceStack device_;
-  device::DevicePoll poll_;
   macro::BaseMacros base_macros_;
+  // Before the pages: naming a button's code needs them.
   std::vector<std::string> macro_names_;
+  DeviceStack device_;
+  PageSet pages_;
+  device::DevicePoll poll_;
   bool engineer_unlocked_ = false;
 };
 

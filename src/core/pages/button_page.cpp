@@ -210,8 +210,7 @@ void ButtonPage::Rebuild() {
   }
   const bool tall = engineer_view_ || (state_.page_profile == 2 && context_.gd_enable);
   state_.key_menu_height = app::KeyMenuHeight(tall);
-  state_.gun_switch_shown =
-      state_.page_profile == 2 && context_.gd_enable && context_.combo_key3_enable;
+  state_.gun_switch_shown = !engineer_view_ && state_.page_profile == 2 && context_.gd_enable;
 }
 
 }  // namespace orvane::pages

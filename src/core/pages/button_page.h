@@ -8,6 +8,7 @@
 
 #include "core/config/action_codes.h"
 #include "core/config/data_buf.h"
+#include "core/device/image_observer.h"
 
 namespace orvane::pages {
 
@@ -33,7 +34,7 @@ struct ButtonPageState {
   int aim_choice = 0;              // cb_AIMKeyValue: the item shown, 0..10
   std::string aim_value;           // lbl_AIMKeyValue; empty until a level 0..11 is shown
   std::array<bool, 3> switches{};  // middle-hold, DPI-hold, gun-hold
-  bool gun_switch_shown = false;   // option 3 on this page
+  bool gun_switch_shown = false;   // option 3 on this page (where the layout has it)
   int key_menu_height = 170;       // Pnl_Main and Pnl_Special
   MenuTarget menu;
 };
@@ -42,7 +43,7 @@ struct ButtonPageState {
 // profile, the Left Click rule, the AIM level and the profile-switch options.
 // Every edit lands in DataBuf at once; the state is rebuilt from it, so the
 // page labels and the engineer buttons can never disagree.
-class ButtonPage {
+class ButtonPage : public device::ImageObserver {
  public:
   static constexpr int kAimChoices = 11;  // "500" .. "6400"
 
@@ -52,17 +53,16 @@ class ButtonPage {
     // What naming a code needs besides the language (macro names, gun keys).
     std::function<config::NamingContext()> naming;
     bool gd_enable = false;
-    bool combo_key3_enable = true;
   };
 
   ButtonPage(config::Configuration& config, Context context);
 
   // RefreshUI for these pages: codes, names, AIM level and options from the
   // image, and the page of the profile the image marks as current.
-  void ImageShown();
+  void ImageShown() override;
   // Before every write: the shown profile as the current key mode
   // (UIToDataBuf), then every AIM button at AIMLevel (AIMKeyToDataBuf).
-  void BeforeWrite();
+  void BeforeWrite() override;
   // The language changed: names follow.
   void LanguageChanged() { Rebuild(); }
 

@@ -1,0 +1,31 @@
+#pragma once
+
+#include <functional>
+#include <string>
+#include <string_view>
+
+#include "core/app/device_stack.h"
+#include "core/app/org_settings.h"
+#include "core/pages/button_page.h"
+
+namespace orvane::app {
+
+// Every page's controller over one configuration, each listening to the
+// sessions. The window and orvanectl build theirs here, so a page's rules
+// hold the same on screen and on the command line.
+struct PageSet {
+  using TextLookup = std::function<std::string(std::string_view key)>;
+  using NamingSource = std::function<config::NamingContext()>;
+
+  PageSet(DeviceStack& device, const OrgSettings& org, TextLookup text, NamingSource naming)
+      : buttons(device.configuration, {text, naming, org.gd_enable}) {
+    device.sessions.AddObserver(&buttons);
+  }
+
+  // A new language: every name the pages show follows.
+  void LanguageChanged() { buttons.LanguageChanged(); }
+
+  pages::ButtonPage buttons;
+};
+
+}  // namespace orvane::app
