@@ -1,9 +1,15 @@
 #include "cli/mouse_commands.h"
 
+#include <algorithm>
+
 #include "cli/image_dump.h"
 #include "cli/printing_ui.h"
 #include "core/app/device_stack.h"
+#include "core/app/language_table.h"
+#include "core/app/page_set.h"
+#include "core/app/page_settings.h"
 #include "core/device/hid_discovery.h"
+#include "core/macro/macro_slots.h"
 #include "core/util/atomic_file.h"
 #include "core/util/file_read.h"
 
@@ -20,7 +26,12 @@ class Session {
   explicit Session(CommandContext& context)
       : context_(context),
         ui_(context.err),
-        device_(context.pacer, ui_, app::ShippedOrgSettings(), context.exe_dir) {
+        org_(app::ShippedOrgSettings()),
+        language_(app::ShippedLanguage(1)),
+        device_(context.pacer, ui_, org_, context.exe_dir),
+        pages_(
+            device_, org_, [this](std::string_view key) { return language_.Text(key); },
+            [this] { return Naming(); }) {
     device_.sessions.InitNoDevice();
     uint32_t version = kWantedVersion;
     if (!OpenMouse(context.backend, device_.link, kMouseVendorId, kMouseProductId, version)) {
@@ -33,6 +44,7 @@ class Session {
   const DeviceSessions& sessions() const { return device_.sessions; }
   const config::Configuration& configuration() const { return device_.configuration; }
   const DeviceLink& link() const { return device_.link; }
+  app::PageSet& pages() { return pages_; }
   const PrintingUi& ui() const { return ui_; }
 
   // Exit status for an outcome; says what went wrong when the program's own
@@ -52,9 +64,22 @@ class Session {
     }
   }
 
+  // Buttons are named in the first language, with the mouse's macro names.
+  config::NamingContext Naming() {
+    config::NamingContext naming;
+    naming.text = [this](std::string_view key) { return language_.Text(key); };
+    naming.eeprom_mode = org_.EepromMode();
+    naming.macro_names = macro::ReadAndRefreshMacro(device_.configuration, base_macros_);
+    return naming;
+  }
+
   CommandContext& context_;
   PrintingUi ui_;
+  app::OrgSettings org_;
+  app::LanguageTable language_;
+  macro::BaseMacros base_macros_;
   app::DeviceStack device_;
+  app::PageSet pages_;
 };
 
 // What `info` can say about the identity: only identifiers actually read
@@ -82,11 +107,11 @@ std::string RepairedSections(const Session& session) {
 void ReportWrite(const Session& session, const std::string& what, std::FILE* out) {
   const std::string repaired = RepairedSections(session);
   if (repaired.empty()) {
-    std::fprintf(out, "wrote %s and verified it\n", what.c_str());
+    std::fprintf(out, "wrote %s, verified by read-back\n", what.c_str());
   } else {
     std::fprintf(out,
-                 "wrote %s and verified it, but these sections failed their checks and the "
-                 "mouse got built-in values instead: %s\n",
+                 "wrote %s, verified by read-back, but these sections failed their checks and "
+                 "the mouse got built-in values instead: %s\n",
                  what.c_str(), repaired.c_str());
   }
 }
@@ -164,6 +189,50 @@ int DumpCommand(CommandContext& context, bool json) {
   const DumpFields fields = DumpConfiguration(session.configuration().data);
   std::fputs((json ? FormatJson(fields) : FormatText(fields)).c_str(), context.out);
   return 0;
+}
+
+int GetCommand(CommandContext& context, const std::vector<std::string>& names) {
+  const auto known = app::SettingNames();
+  for (const auto& name : names) {
+    if (std::find(known.begin(), known.end(), name) == known.end()) {
+      std::fprintf(context.err, "no setting is called '%s'\n", name.c_str());
+      return 1;
+    }
+  }
+  Session session(context);
+  if (!session.Opened()) return 1;
+  const SessionOutcome outcome = session.sessions().ReadDevInfo();
+  if (outcome != SessionOutcome::kDone) return session.Finish(outcome);
+  for (const auto& name : names.empty() ? app::SettingNames() : names) {
+    std::string value;
+    app::GetSetting(session.pages(), name, value);
+    std::fprintf(context.out, "%s=%s\n", name.c_str(), value.c_str());
+  }
+  return 0;
+}
+
+int SetCommand(CommandContext& context, const std::vector<std::string>& assignments) {
+  Session session(context);
+  if (!session.Opened()) return 1;
+  SessionOutcome outcome = session.sessions().ReadDevInfo();
+  if (outcome != SessionOutcome::kDone) return session.Finish(outcome);
+  // Every change first, as the pages would make them; one refusal and
+  // nothing at all is written.
+  for (const auto& assignment : assignments) {
+    const auto equals = assignment.find('=');
+    const std::string name = assignment.substr(0, equals);
+    const std::string value = equals == std::string::npos ? "" : assignment.substr(equals + 1);
+    const app::SetResult result = app::SetSetting(session.pages(), name, value);
+    if (result.status == app::SetStatus::kDone) continue;
+    std::fprintf(context.err, "%s\n",
+                 result.status == app::SetStatus::kRefused
+                     ? result.message.c_str()
+                     : (name + ": " + result.message + "; nothing written").c_str());
+    return 1;
+  }
+  outcome = session.sessions().DownloadParameter();
+  if (outcome == SessionOutcome::kDone) ReportWrite(session, "the settings", context.out);
+  return session.Finish(outcome);
 }
 
 }  // namespace orvane::cli

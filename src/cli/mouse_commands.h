@@ -2,6 +2,7 @@
 
 #include <cstdio>
 #include <string>
+#include <vector>
 
 #include "platform/hid_backend.h"
 #include "platform/pacer.h"
@@ -24,5 +25,10 @@ int ReadCommand(CommandContext& context, const std::string& file);
 int WriteCommand(CommandContext& context, const std::string& file);
 int LoadCommand(CommandContext& context, int n);
 int DumpCommand(CommandContext& context, bool json);
+// The pages' settings by name: `get` prints NAME=VALUE lines (all when no
+// name is given); `set` applies NAME=VALUE changes as the pages would and
+// writes once, or writes nothing when one is refused or unknown.
+int GetCommand(CommandContext& context, const std::vector<std::string>& names);
+int SetCommand(CommandContext& context, const std::vector<std::string>& assignments);
 
 }  // namespace orvane::cli

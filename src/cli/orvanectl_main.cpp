@@ -30,6 +30,10 @@ int Usage(std::FILE* out) {
       "  load N               stored configuration N (1..3) into the mouse, verified\n"
       "  dump [--json]        the mouse's configuration, decoded\n"
       "  watch [--ticks N]    follow the mouse coming and going as the program does\n"
+      "  get [NAME...]        the pages' settings as NAME=VALUE lines\n"
+      "  set NAME=VALUE...    change settings as the pages would, then write once\n"
+      "Names: button.P.K (profile 1-2, button 1-9; a function's name or code:XXXXXX),\n"
+      "aim (0-11), switch.middle-hold, switch.dpi-hold, switch.gun-hold (on/off).\n"
       "Exits with 0 on success and 1 on any failure; writes only with write and load.\n",
       out);
   return out == stdout ? 0 : 1;
@@ -88,5 +92,7 @@ int main(int argc, char** argv) {
     return DumpCommand(context, !args.empty());
   }
   if (command == "watch") return Watch(context, args);
+  if (command == "get") return GetCommand(context, args);
+  if (command == "set" && !args.empty()) return SetCommand(context, args);
   return Usage(stderr);
 }

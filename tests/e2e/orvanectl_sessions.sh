@@ -35,6 +35,26 @@ grep -q '^dpi_values: \[1600,' "$work/dump2.out" || fail "the setting did not su
 "$ctl" load 2 >"$work/load.out" 2>&1 || fail "load"
 cmp -s "$work/mouse.bin" "$work/read.bin" || fail "load 2 did not write default image 1"
 
+# The button page from the command line: the page's rules, one write.
+"$ctl" set 'button.1.4=Right Click' switch.middle-hold=on >"$work/set.out" 2>&1 || fail "set"
+[ "$(od -An -tx1 -j 73 -N3 "$work/mouse.bin" | tr -d ' ')" = 010200 ] ||
+  fail "button 4 of profile 1 is not Right Click in the mouse"
+"$ctl" get button.1.4 switch.middle-hold switch.dpi-hold >"$work/get.out" || fail "get"
+printf 'button.1.4=Right Click\nswitch.middle-hold=on\nswitch.dpi-hold=off\n' |
+  cmp -s - "$work/get.out" || fail "get does not show what set wrote: $(cat "$work/get.out")"
+cp "$work/mouse.bin" "$work/before-set.bin"
+while IFS='|' read -r refused says; do
+  if "$ctl" set button.2.2=Back "$refused" >"$work/refused.out" 2>&1; then fail "set $refused"; fi
+  grep -q "$says" "$work/refused.out" || fail "set $refused did not say '$says'"
+done <<'CASES'
+button.1.1=Right Click|^Please keep a Left Key$
+button.1.1=Nothing|no function is called 'Nothing'
+aim=3|^Please select a AIM Key in Profile!$
+nope=1|no setting is called 'nope'
+aim=12|the AIM level is 0..11
+CASES
+cmp -s "$work/mouse.bin" "$work/before-set.bin" || fail "a refused set wrote to the mouse"
+
 start_sim --sticky 0xD0=0x00
 if "$ctl" write "$work/edited.bin" >"$work/sticky.out" 2>&1; then fail "sticky write succeeded"; fi
 grep -qx 'Fail' "$work/sticky.out" || fail "sticky write did not say Fail"

@@ -1,5 +1,6 @@
 #include "core/app/language_table.h"
 
+#include "core/resources/resources.h"
 #include "core/util/unicode.h"
 
 namespace orvane::app {
@@ -74,6 +75,12 @@ std::string FindTextKey(std::string_view caption, std::span<const LanguageTable>
     }
   }
   return key;
+}
+
+LanguageTable ShippedLanguage(int n) {
+  const std::string name = "lang" + std::to_string(n);
+  const auto bytes = resources::FindResource(name);
+  return bytes ? LanguageTable::Parse(name, *bytes) : LanguageTable();
 }
 
 }  // namespace orvane::app

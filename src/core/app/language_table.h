@@ -31,6 +31,9 @@ class LanguageTable {
   std::map<std::string, std::string, std::less<>> texts_;
 };
 
+// The embedded language table n (1..3); an empty table when it is missing.
+LanguageTable ShippedLanguage(int n);
+
 // Splits text into items as the table format does.
 std::vector<std::string> SplitLanguageItems(std::string_view text);
 // UTF-16LE bytes (an odd last byte ignored) to UTF-8.

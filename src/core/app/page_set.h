@@ -18,13 +18,14 @@ struct PageSet {
   using NamingSource = std::function<config::NamingContext()>;
 
   PageSet(DeviceStack& device, const OrgSettings& org, TextLookup text, NamingSource naming)
-      : buttons(device.configuration, {text, naming, org.gd_enable}) {
+      : text(text), buttons(device.configuration, {text, naming, org.gd_enable}) {
     device.sessions.AddObserver(&buttons);
   }
 
   // A new language: every name the pages show follows.
   void LanguageChanged() { buttons.LanguageChanged(); }
 
+  TextLookup text;  // the language the pages name things in
   pages::ButtonPage buttons;
 };
 

@@ -7,16 +7,6 @@
 
 namespace orvane::app {
 
-namespace {
-
-LanguageTable ShippedLanguage(int n) {
-  const std::string name = "lang" + std::to_string(n);
-  const auto bytes = resources::FindResource(name);
-  return bytes ? LanguageTable::Parse(name, *bytes) : LanguageTable();
-}
-
-}  // namespace
-
 Shell::Shell(platform::HidBackend& backend, platform::Pacer& pacer, ShellView& view,
              ShellTimer& timer, std::string exe_dir)
     : pacer_(pacer),

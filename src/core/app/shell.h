@@ -5,9 +5,9 @@
 #include <string>
 
 #include "core/app/device_stack.h"
-#include "core/app/page_set.h"
 #include "core/app/language_table.h"
 #include "core/app/org_settings.h"
+#include "core/app/page_set.h"
 #include "core/app/shell_view.h"
 #include "core/device/device_link.h"
 #include "core/device/device_poll.h"

@@ -1,0 +1,128 @@
+#include "core/app/page_settings.h"
+
+#include <cctype>
+#include <charconv>
+#include <optional>
+
+#include "core/app/key_menus.h"
+
+namespace orvane::app {
+
+namespace {
+
+constexpr const char* kCodePrefix = "code:";
+constexpr const char* kSwitchNames[] = {"switch.middle-hold", "switch.dpi-hold", "switch.gun-hold"};
+
+struct ButtonName {
+  int profile = 0;
+  int button = 0;
+};
+
+std::optional<int> Number(std::string_view text, int low, int high) {
+  int value = 0;
+  const auto [end, error] = std::from_chars(text.data(), text.data() + text.size(), value);
+  if (error != std::errc() || end != text.data() + text.size() || value < low || value > high) {
+    return std::nullopt;
+  }
+  return value;
+}
+
+std::optional<ButtonName> ParseButtonName(const std::string& name) {
+  // "button.P.K"
+  if (name.size() != 10 || name.rfind("button.", 0) != 0 || name[8] != '.') return std::nullopt;
+  const auto profile = Number(name.substr(7, 1), 1, 2);
+  const auto button = Number(name.substr(9, 1), 1, 9);
+  if (!profile || !button) return std::nullopt;
+  return ButtonName{*profile, *button};
+}
+
+std::optional<pages::ProfileSwitch> ParseSwitchName(const std::string& name) {
+  for (int i = 0; i < 3; ++i) {
+    if (name == kSwitchNames[i]) return static_cast<pages::ProfileSwitch>(i);
+  }
+  return std::nullopt;
+}
+
+// The code a value names: code:XXXXXX, or a function item of the key menus
+// by its name in the language of the pages (the first language here).
+std::optional<std::string> CodeOfValue(const pages::ButtonPage& page, const std::string& value,
+                                       const PageSet::TextLookup& text) {
+  if (value.rfind(kCodePrefix, 0) == 0) {
+    std::string code = value.substr(5);
+    for (char& c : code)
+      c = static_cast<char>(std::toupper(static_cast<unsigned char>(c)));
+    if (config::CodeFromText(code)) return code;
+    return std::nullopt;
+  }
+  for (const KeyMenuPanel& panel : KeyMenuPanels()) {
+    for (const KeyMenuItem& item : panel.items) {
+      if (item.group || item.tag < 900) continue;
+      if (text(config::MenuItemNameKey(item.tag)) == value) return page.CodeOfMenuItem(item.tag);
+    }
+  }
+  return std::nullopt;
+}
+
+}  // namespace
+
+std::vector<std::string> SettingNames() {
+  std::vector<std::string> names;
+  for (int profile = 1; profile <= 2; ++profile) {
+    for (int button = 1; button <= 9; ++button)
+      names.push_back("button." + std::to_string(profile) + "." + std::to_string(button));
+  }
+  names.emplace_back("aim");
+  for (const char* name : kSwitchNames)
+    names.emplace_back(name);
+  return names;
+}
+
+bool GetSetting(const PageSet& pages, const std::string& name, std::string& value) {
+  const pages::ButtonPageState& state = pages.buttons.State();
+  if (const auto button = ParseButtonName(name)) {
+    const std::string& code = state.codes[button->profile - 1][button->button - 1];
+    const std::string& shown = state.names[button->profile - 1][button->button - 1];
+    // A name is printed only where setting it back gives the same code.
+    const auto back = CodeOfValue(pages.buttons, shown, pages.text);
+    value = !shown.empty() && back == code ? shown : kCodePrefix + code;
+    return true;
+  }
+  if (name == "aim") {
+    value = std::to_string(state.aim_level);
+    return true;
+  }
+  if (const auto which = ParseSwitchName(name)) {
+    value = state.switches[static_cast<size_t>(*which)] ? "on" : "off";
+    return true;
+  }
+  return false;
+}
+
+SetResult SetSetting(PageSet& pages, const std::string& name, const std::string& value) {
+  pages::ButtonPage& page = pages.buttons;
+  if (const auto button = ParseButtonName(name)) {
+    const auto code = CodeOfValue(page, value, pages.text);
+    if (!code) return {SetStatus::kBadValue, "no function is called '" + value + "'"};
+    if (auto refusal = page.AssignCode(button->profile, button->button, *code)) {
+      return {SetStatus::kRefused, *refusal};
+    }
+    return {};
+  }
+  if (name == "aim") {
+    const auto level = Number(value, 0, pages::ButtonPage::kAimChoices);
+    if (!level) return {SetStatus::kBadValue, "the AIM level is 0..11"};
+    if (auto refusal = page.ChooseAimLevel(*level)) return {SetStatus::kRefused, *refusal};
+    return {};
+  }
+  if (const auto which = ParseSwitchName(name)) {
+    if (value != "on" && value != "off") return {SetStatus::kBadValue, "on or off"};
+    // As a click on the option would: turning one hold on turns the other off.
+    if (page.State().switches[static_cast<size_t>(*which)] != (value == "on")) {
+      page.ClickSwitch(*which);
+    }
+    return {};
+  }
+  return {SetStatus::kUnknownName, "no setting is called '" + name + "'"};
+}
+
+}  // namespace orvane::app

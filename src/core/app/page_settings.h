@@ -1,0 +1,36 @@
+#pragma once
+
+#include <string>
+#include <vector>
+
+#include "core/app/page_set.h"
+
+// The pages' settings by name, for `orvanectl get` and `orvanectl set`: each
+// change runs the page's own operation, so the command line obeys the same
+// rules and refusals as the window.
+//
+//   button.P.K          profile P (1, 2), button K (1..9): a function's name
+//                       as the first language has it, or code:XXXXXX
+//   aim                 the AIM level, 0..11
+//   switch.middle-hold, switch.dpi-hold, switch.gun-hold   on / off
+namespace orvane::app {
+
+enum class SetStatus {
+  kDone,
+  kUnknownName,
+  kBadValue,
+  kRefused,  // the page refused it: `message` is its own text
+};
+
+struct SetResult {
+  SetStatus status = SetStatus::kDone;
+  std::string message;
+};
+
+// Every name, in the order `get` prints them.
+std::vector<std::string> SettingNames();
+// The value of a setting; false for an unknown name.
+bool GetSetting(const PageSet& pages, const std::string& name, std::string& value);
+SetResult SetSetting(PageSet& pages, const std::string& name, const std::string& value);
+
+}  // namespace orvane::app
