@@ -8,6 +8,7 @@
 #include <QFileDialog>
 #include <QKeyEvent>
 #include <QLineEdit>
+#include <QListWidget>
 #include <QLocale>
 #include <QRadioButton>
 #include <QScreen>
@@ -25,6 +26,8 @@
 #include "ui/app/layout_colour.h"
 #include "ui/app/message_dialog.h"
 #include "ui/app/png_image.h"
+#include "ui/config/assembly_key_dialog.h"
+#include "ui/pages/button_page_binder.h"
 
 namespace orvane::ui {
 
@@ -89,6 +92,7 @@ MainWindow::MainWindow(platform::HidBackend& backend, platform::Pacer& pacer, st
   setMask(skin_mask_);
   BuildPages();
   ConnectButtons();
+  BindPages();
   ApplyLayout(1);
   if (const QScreen* screen = QGuiApplication::primaryScreen()) {
     const app::Point at = app::CentredWindow(screen->size().width(), screen->size().height(),
@@ -99,6 +103,35 @@ MainWindow::MainWindow(platform::HidBackend& backend, platform::Pacer& pacer, st
 }
 
 MainWindow::~MainWindow() { timer_.timer.stop(); }
+
+std::string MainWindow::AskAssemblyKey() {
+  QFont font(QString::fromStdString(shell_->Text("FontName")));
+  font.setPixelSize(15);
+  AssemblyKeyDialogView dialog([this](std::string_view key) { return shell_->Text(key); }, font,
+                               this);
+  if (AssemblyDialogHook()) return AssemblyDialogHook()(dialog);
+  return dialog.exec() == QDialog::Accepted ? dialog.Code() : std::string();
+}
+
+std::function<std::string(AssemblyKeyDialogView&)>& MainWindow::AssemblyDialogHook() {
+  static std::function<std::string(AssemblyKeyDialogView&)> hook;
+  return hook;
+}
+
+// Each page's binder connects the controls it names to its controller.
+void MainWindow::BindPages() {
+  controls_ = std::make_unique<ControlRegistry>(this);
+  ButtonPageBinder::Window window;
+  window.skin_width = skin_width_;
+  window.skin_height = skin_height_;
+  window.gun_option_in_layout = [this] {
+    return layout_.Integer(layout_section_, "ComboKey3_Enable") == 1;
+  };
+  window.show_message = [this](const std::string& text) { ShowMessage(text); };
+  window.hide_all_menus = [this] { HideAllMenu(); };
+  window.ask_assembly_key = [this] { return AskAssemblyKey(); };
+  button_page_ = std::make_unique<ButtonPageBinder>(*controls_, *shell_, *key_menus_, window);
+}
 
 void MainWindow::BuildPages() {
   for (int n = 0; n < 6; ++n) {
@@ -178,9 +211,7 @@ void MainWindow::BuildKeyLabels() {
 
 void MainWindow::BuildKeyMenu() {
   key_menus_ = std::make_unique<KeyMenuView>(this);
-  for (int k = 0; k < 9; ++k) {
-    connect(key_labels_[k], &SkinLabel::clicked, this, [this, k] { ShowPnlMain(k + 1); });
-  }
+  key_menus_->AttachLists(findChild<QListWidget*>("LB_Name"), findChild<QListWidget*>("LB_Script"));
 }
 
 void MainWindow::BuildEngineerPage() {
@@ -209,23 +240,7 @@ void MainWindow::BuildEngineerPage() {
   });
 }
 
-// TLShowPnlMain_OnClick: the key menu above engineer key button 101..209,
-// without the page labels' fire-macro row.
-void MainWindow::TLShowPnlMain(int number) {
-  selected_engineer_key_ = number;
-  HideAllMenu();
-  const QRect button = engineer_->Find("btn_Key" + std::to_string(number))->geometry();
-  const QWidget* tabs = engineer_->Find("Pg_Parameter");
-  const QWidget* group = engineer_->Find(number < 200 ? "gbKeyMode1" : "gbKeyMode2");
-  key_menus_->ShowAboveEngineerKey({button.x(), button.y(), button.width(), button.height()},
-                                   tabs->width(), tabs->y(), group->y());
-}
-
 void MainWindow::ConnectEngineerButtons() {
-  for (int number = 101; number <= 209; number += number % 100 == 9 ? 92 : 1) {
-    auto* button = static_cast<SkinLabel*>(engineer_->Find("btn_Key" + std::to_string(number)));
-    connect(button, &SkinLabel::clicked, this, [this, number] { TLShowPnlMain(number); });
-  }
   const auto on = [this](const char* name, auto action) {
     connect(static_cast<QAbstractButton*>(engineer_->Find(name)), &QAbstractButton::clicked, this,
             action);
@@ -257,15 +272,6 @@ void MainWindow::BuildMarkers() {
     for (QRadioButton* marker : group->findChildren<QRadioButton*>())
       marker->setObjectName(marker->text());
   }
-}
-
-// The gun-key option for switching profiles is offered only on the profile-2
-// page, and only when the product and the layout both allow it.
-void MainWindow::ShowThirdOption() {
-  const bool shown = layout_.Integer(layout_section_, "ComboKey3_Enable") == 1 &&
-                     shell_->Settings().gd_enable && shell_->CurrentPage() == app::Page::kSecond;
-  page_controls_->Find("IB_ComboKey3")->setVisible(shown);
-  page_controls_->Find("Img_ComboKey3")->setVisible(shown);
 }
 
 void MainWindow::SetMarkers() {
@@ -315,15 +321,6 @@ void MainWindow::ConnectRollingCaption(SkinLabel* label) {
     label->setText(QString::fromStdString(rolling_.Saved()));
     rolling_label_ = nullptr;
   });
-}
-
-// ShowPnlMain_OnClick: the key menu beside key label k.
-void MainWindow::ShowPnlMain(int k) {
-  selected_key_ = k;
-  HideAllMenu();
-  const QRect label = key_labels_[k - 1]->geometry();
-  key_menus_->ShowBesideLabel({label.x(), label.y(), label.width(), label.height()}, skin_width_,
-                              skin_height_);
 }
 
 void MainWindow::HideAllMenu() {
@@ -440,7 +437,6 @@ void MainWindow::ApplyLayoutTable(int n, const app::IniTable& table) {
   }
   page_controls_->Place(layout_, layout_section_, shell_->Settings());
   page_controls_->SetMacroListItemHeight(layout_.Integer(layout_section_, "MacroNameHeight"));
-  ShowThirdOption();
   ApplyLanguage();
   MarkPageButtons();
 }
@@ -479,27 +475,7 @@ void MainWindow::ApplyLanguage() {
   // The product title names the application; Qt would append a display name
   // to the window caption, which a second start looks for exactly.
   QApplication::setApplicationName(QString::fromStdString(shell_->Text("Title")));
-  RefreshKeyLabels();
-}
-
-void MainWindow::RefreshKeyLabels() {
-  config::NamingContext naming;
-  naming.text = [this](std::string_view key) { return shell_->Text(key); };
-  naming.macro_names = shell_->MacroNames();
-  const int mode = shell_->CurrentPage() == app::Page::kSecond ? 2 : 1;
-  const auto codes = macro::ProfileCodes(shell_->Configuration().data);
-  const auto name = [&](int profile, int k) {
-    const std::string code = config::CodeText(codes[static_cast<size_t>(9 * (profile - 1) + k)]);
-    return QString::fromStdString(config::GetNameByCode(code, naming));
-  };
-  for (int k = 0; k < 9; ++k) {
-    key_labels_[k]->setText(name(mode, k));
-    // The engineer page shows both profiles' buttons.
-    for (int profile = 1; profile <= 2; ++profile) {
-      const std::string button = "btn_Key" + std::to_string(100 * profile + k + 1);
-      static_cast<QLabel*>(engineer_->Find(button))->setText(name(profile, k));
-    }
-  }
+  if (button_page_) button_page_->Redraw();
 }
 
 void MainWindow::MarkPageButtons() {
@@ -526,7 +502,6 @@ void MainWindow::OnPageButton(app::Page page) {
     auto* key_mode = static_cast<QComboBox*>(engineer_->Find("cb_KeyMode"));
     if (page == app::Page::kMain) key_mode->setCurrentIndex(0);
     if (page == app::Page::kSecond) key_mode->setCurrentIndex(1);
-    RefreshKeyLabels();
     MarkPageButtons();
   }
 }
@@ -557,7 +532,7 @@ void MainWindow::LoadProfile() {
 
 void MainWindow::ShowPage(app::Page page) {
   SetMarkers();
-  ShowThirdOption();
+  if (button_page_) button_page_->Redraw();
   const int shown = page == app::Page::kMain || page == app::Page::kSecond ? 0
                     : page == app::Page::kAdvanced                         ? 1
                     : page == app::Page::kBreathing                        ? 2
@@ -604,17 +579,8 @@ void MainWindow::ShowMessage(const std::string& text) {
   box.exec();
 }
 
-void MainWindow::ShowConfiguration(const config::Configuration& configuration) {
-  RefreshKeyLabels();
-  // The profile-switch options of the main page show the image's bits.
-  static constexpr config::OptionBit kOptions[3] = {config::OptionBit::kModeSwitchMiddleHold,
-                                                    config::OptionBit::kModeSwitchCpiHold,
-                                                    config::OptionBit::kModeSwitchGunHold};
-  for (int k = 0; k < 3; ++k) {
-    const bool on = config::GetOption(configuration.data.ParameterA, kOptions[k]);
-    static_cast<QLabel*>(page_controls_->Find("Img_ComboKey" + std::to_string(k + 1)))
-        ->setPixmap(SkinPicture(on ? "CbS_E" : "CbS_D"));
-  }
+void MainWindow::ShowConfiguration(const config::Configuration&) {
+  if (button_page_) button_page_->Redraw();
 }
 
 void MainWindow::mousePressEvent(QMouseEvent* event) {

@@ -13,6 +13,7 @@
 #include "core/app/layout_rules.h"
 #include "core/app/shell.h"
 #include "ui/app/busy_window.h"
+#include "ui/app/control_registry.h"
 #include "ui/app/engineer_page_view.h"
 #include "ui/app/key_menu_view.h"
 #include "ui/app/page_controls_view.h"
@@ -21,6 +22,9 @@
 class QLabel;
 
 namespace orvane::ui {
+
+class ButtonPageBinder;
+class AssemblyKeyDialogView;
 
 // DevTimer as a window timer.
 class QtShellTimer : public app::ShellTimer {
@@ -49,6 +53,8 @@ class MainWindow : public QWidget, public app::ShellView {
   QtShellTimer& devTimer() { return timer_; }
   // Tests see messages here instead of a modal box.
   static std::function<void(const QString&)>& MessageHook();
+  // Tests drive the assembly-key dialog here instead of a modal run.
+  static std::function<std::string(AssemblyKeyDialogView&)>& AssemblyDialogHook();
 
   // ShellView.
   void ShowPage(app::Page page) override;
@@ -74,6 +80,9 @@ class MainWindow : public QWidget, public app::ShellView {
   };
 
   void BuildPages();
+  void BindPages();
+  // The assembly-key dialog: the code of the key it built, or nothing.
+  std::string AskAssemblyKey();
   void BuildPageCopy(int copy);
   void BuildKeyLabels();
   void BuildKeyMenu();
@@ -82,11 +91,7 @@ class MainWindow : public QWidget, public app::ShellView {
   void BuildWebButtons();
   void BuildMarkers();
   void SetMarkers();
-  void ShowThirdOption();
   void ConnectRollingCaption(SkinLabel* label);
-  // ShowPnlMain_OnClick: the key menu beside key label k (1..9).
-  void ShowPnlMain(int k);
-  void TLShowPnlMain(int number);
   SkinButton& AddButton(QWidget* page, const QString& name, const QString& family);
   void ApplyLayout(int n);
   void PlacePagePicture(int n, int page);
@@ -98,7 +103,6 @@ class MainWindow : public QWidget, public app::ShellView {
   bool RequireMouse();
   void SaveProfile();
   void LoadProfile();
-  void RefreshKeyLabels();
   void MarkPageButtons();
   QString Text(const char* key) const;
   // Three keys prefix_R, prefix_G, prefix_B of the layout in use.
@@ -122,8 +126,8 @@ class MainWindow : public QWidget, public app::ShellView {
   app::RollingCaption rolling_;
   SkinLabel* rolling_label_ = nullptr;
   std::unique_ptr<KeyMenuView> key_menus_;
-  int selected_key_ = 0;
-  int selected_engineer_key_ = 0;  // SelectedEngineerKey
+  std::unique_ptr<ControlRegistry> controls_;
+  std::unique_ptr<ButtonPageBinder> button_page_;
   QBitmap skin_mask_;
   int skin_width_ = 0;
   int skin_height_ = 0;
