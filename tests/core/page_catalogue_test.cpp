@@ -7,6 +7,7 @@
 #include "core/app/key_menus.h"
 #include "core/app/language_table.h"
 #include "core/app/page_controls.h"
+#include "core/pages/button_page_controls.h"
 #include "core/resources/resources.h"
 
 namespace orvane::app {
@@ -15,6 +16,28 @@ namespace {
 LanguageTable Shipped(int n) {
   const std::string name = "lang" + std::to_string(n);
   return LanguageTable::Parse(name, *resources::FindResource(name));
+}
+
+// Every control a page binder names is one the window builds: from the
+// catalogues, or the key labels the window lays out itself. A name missing
+// here would make the window fail at start-up.
+TEST(PageCatalogue, EveryNameABinderUsesIsBuilt) {
+  std::set<std::string> built = {kEngineerTabsName};
+  for (const PageControl& control : PageControls())
+    built.insert(control.name);
+  for (const EngineerControl& control : EngineerControls())
+    built.insert(control.name);
+  for (const KeyMenuPanel& panel : KeyMenuPanels()) {
+    built.insert(panel.name);
+    for (const KeyMenuItem& item : panel.items)
+      built.insert(item.name);
+  }
+  for (int k = 1; k <= 9; ++k) {
+    built.insert(pages::KeyLabelName(k));
+    built.insert(pages::KeyPictureName(k));
+  }
+  for (const std::string& name : pages::ButtonPageControlNames())
+    EXPECT_TRUE(built.count(name)) << name;
 }
 
 // The window finds controls by name and builds a group before what it holds.

@@ -27,6 +27,7 @@
 #include "ui/app/message_dialog.h"
 #include "ui/app/png_image.h"
 #include "ui/app/skin_label.h"
+#include "ui/config/assembly_key_dialog.h"
 
 namespace orvane::ui {
 
@@ -49,6 +50,21 @@ class MainWindowTest : public QObject {
       return window->findChild<T*>(name);
     }
     void Click(const char* name) { QTest::mouseClick(Find<SkinLabel>(name), Qt::LeftButton); }
+    // Any control, a menu row too.
+    void Press(const char* name) {
+      QWidget* widget = Find(name);
+      QVERIFY2(widget != nullptr, name);
+      QTest::mouseClick(widget, Qt::LeftButton);
+    }
+    void Hover(const char* name) {
+      QEnterEvent enter(QPointF(3, 3), QPointF(3, 3), QPointF(3, 3));
+      QApplication::sendEvent(Find(name), &enter);
+    }
+    std::array<uint8_t, 3> MouseButton(int profile, int k) const {
+      const auto& memory = firmware->memory();
+      const size_t at = 0x040 + 27 * (profile - 1) + 3 * (k - 1);
+      return {memory[at], memory[at + 1], memory[at + 2]};
+    }
     void Plug() {
       firmware->memory() = config::DefaultImage(1);
       bus.PlugMouse("mouse", firmware);
@@ -214,6 +230,112 @@ class MainWindowTest : public QObject {
     f.Click("Btn_Lang3_1");
     QCOMPARE(f.Find<QLabel>("Key4")->text(), QString("Recoil"));
     QCOMPARE(f.Find<QLabel>("Key1")->text(), QString("左键"));
+  }
+
+  // The whole way of a new user: Key4's label, Standard, Right Click, Apply.
+  void aPickedFunctionReachesTheMouse() {
+    Fixture f;
+    f.Plug();
+    f.Click("Key4");
+    QVERIFY(f.Find("Pnl_Main")->isVisible());
+    f.Hover("Key_Standard");
+    QVERIFY(f.Find("Pnl_MseKey")->isVisible());
+    f.Press("Key_Right");
+    QVERIFY(!f.Find("Pnl_Main")->isVisible());
+    QVERIFY(!f.Find("Pnl_MseKey")->isVisible());
+    QCOMPARE(f.Find<QLabel>("Key4")->text(), QString("Right Click"));
+    QCOMPARE(f.Find<QLabel>("btn_Key104")->text(), QString("Right Click"));
+    // Nothing reaches the mouse before Apply.
+    QCOMPARE(f.MouseButton(1, 4), (std::array<uint8_t, 3>{0x01, 0x08, 0x00}));
+    f.Click("Btn_Apply_1");
+    QCOMPARE(f.MouseButton(1, 4), (std::array<uint8_t, 3>{0x01, 0x02, 0x00}));
+    const auto& memory = f.firmware->memory();
+    QVERIFY(config::ChecksumMatches(std::span<const uint8_t>(memory.data() + 0x040, 55)));
+    QVERIFY(f.messages.isEmpty());
+  }
+
+  void theLastLeftClickCannotBeReplaced() {
+    Fixture f;
+    f.Plug();
+    f.Click("Key1");
+    f.Press("Key_Standard");
+    f.Press("Key_Right");
+    QCOMPARE(f.messages, QStringList{"Please keep a Left Key"});
+    QCOMPARE(f.Find<QLabel>("Key1")->text(), QString("Left Click"));
+    // From the engineer view of profile 2 the same rule holds.
+    f.Click("btn_Key201");
+    f.Press("Key_Standard");
+    f.Press("Key_Middle");
+    QCOMPARE(f.messages.size(), 2);
+    QCOMPARE(f.Find<QLabel>("btn_Key201")->text(), QString("Left Click"));
+  }
+
+  // Every sub-menu opens from its row, on a solid panel, wholly inside the window.
+  void everySubmenuOpensInsideTheWindow() {
+    Fixture f;
+    f.Plug();
+    for (const char* label : {"Key1", "Key5", "Key6", "Key9"}) {
+      for (const auto& [row, submenu] :
+           std::vector<std::pair<const char*, const char*>>{{"Key_Standard", "Pnl_MseKey"},
+                                                            {"Key_Special", "Pnl_Special"},
+                                                            {"Key_Media", "Pnl_Media"},
+                                                            {"Key_WWW", "Pnl_WWW"},
+                                                            {"Key_MyPC", "Pnl_MyPC"},
+                                                            {"Key_Macro", "LB_Name"}}) {
+        f.Click(label);
+        f.Hover(row);
+        QWidget* menu = f.Find(submenu);
+        QVERIFY2(menu->isVisible(), submenu);
+        QVERIFY2(f.window->rect().contains(menu->geometry()), submenu);
+        QVERIFY2(!menu->geometry().intersects(f.Find("Pnl_Main")->geometry()), submenu);
+      }
+      f.Hover("Key_Special");
+      f.Hover("Key_CPIKey");
+      QVERIFY(f.Find("Pnl_CPIKey")->isVisible());
+      QVERIFY(f.Find("Pnl_Special")->isVisible());
+      QVERIFY(f.window->rect().contains(f.Find("Pnl_CPIKey")->geometry()));
+      f.Hover("Key_Assembly");
+      QVERIFY(!f.Find("Pnl_Special")->isVisible());
+    }
+  }
+
+  // The main page's options and the engineer's check boxes are two views of
+  // one setting: a change in either shows in both at once.
+  void theTwoViewsOfAnOptionNeverDisagree() {
+    Fixture f;
+    f.Plug();
+    const auto on = [&f](const char* box) { return f.Find<QAbstractButton>(box)->isChecked(); };
+    const auto lamp = [&f](int k) {
+      return f.Find<QLabel>(QString("Img_ComboKey%1").arg(k).toUtf8())->pixmap().toImage() ==
+             SkinPicture("CbS_E").toImage();
+    };
+    QVERIFY(on("cb_CPIPress") && lamp(2));
+    f.Click("IB_ComboKey1");
+    QVERIFY(on("cb_MidPress") && lamp(1));
+    QVERIFY(!on("cb_CPIPress") && !lamp(2));
+    QTest::keyClick(f.window.get(), Qt::Key_E, Qt::ControlModifier | Qt::ShiftModifier);
+    f.Find<QAbstractButton>("cb_CPIPress")->click();
+    QVERIFY(on("cb_CPIPress") && lamp(2));
+    QVERIFY(on("cb_MidPress") && lamp(1));  // the engineer box sets its own option only
+    f.Click("Btn_Apply_1");
+    QCOMPARE(f.firmware->memory()[1] & 0x03, 0x03);
+  }
+
+  void aUserDefinedKeyFromTheAssemblyDialog() {
+    Fixture f;
+    f.Plug();
+    MainWindow::AssemblyDialogHook() = [](AssemblyKeyDialogView& dialog) {
+      dialog.show();
+      QTest::keyClick(dialog.findChild<QLineEdit*>("Edt_Assembly"), Qt::Key_K);
+      dialog.findChild<QAbstractButton*>("CB_Ctrl")->click();
+      QTest::mouseClick(dialog.findChild<QWidget*>("IB_Confirm"), Qt::LeftButton);
+      return dialog.Code();
+    };
+    f.Click("Key8");
+    f.Press("Key_Assembly");
+    MainWindow::AssemblyDialogHook() = nullptr;
+    QCOMPARE(f.window->shell().Pages().buttons.State().codes[0][7], std::string("02010E"));
+    QCOMPARE(f.Find<QLabel>("Key8")->text(), QString("Ctrl+K"));
   }
 
   void applyThatDoesNotStickShowsFail() {

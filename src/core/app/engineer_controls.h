@@ -25,6 +25,9 @@ enum class EngineerKind {
 
 enum class EngineerTab { kPage, kOperation, kEngineer };
 
+// The page control that holds the two tabs.
+constexpr const char* kEngineerTabsName = "Pg_Parameter";
+
 struct EngineerControl {
   std::string name;
   EngineerKind kind = EngineerKind::kLabel;

@@ -81,9 +81,9 @@ EngineerPageView::EngineerPageView(QWidget* page, bool chinese) : chinese_(chine
   page->setFont(QFont("DejaVu Sans", 8));
   BuildTitle(page);
   tabs_ = new QTabWidget(page);
-  tabs_->setObjectName("Pg_Parameter");
+  tabs_->setObjectName(app::kEngineerTabsName);
   tabs_->setGeometry(8, 40, 984, 520);
-  by_name_["Pg_Parameter"] = tabs_;
+  by_name_[app::kEngineerTabsName] = tabs_;
   for (const auto& [name, row] : {std::pair{"ts_Operator", 13}, std::pair{"ts_Engineer", 14}}) {
     auto* tab = new QWidget;
     tab->setObjectName(name);

@@ -23,6 +23,7 @@
 #include "core/config/action_codes.h"
 #include "core/config/parameter_fields.h"
 #include "core/macro/macro_slots.h"
+#include "core/pages/button_page_controls.h"
 #include "ui/app/layout_colour.h"
 #include "ui/app/message_dialog.h"
 #include "ui/app/png_image.h"
@@ -195,9 +196,9 @@ void MainWindow::BuildPageCopy(int copy) {
 void MainWindow::BuildKeyLabels() {
   for (int k = 0; k < 9; ++k) {
     key_pictures_[k] = new QLabel(pages_[0]);
-    key_pictures_[k]->setObjectName(QString("Img_Key%1").arg(k + 1));
+    key_pictures_[k]->setObjectName(QString::fromStdString(pages::KeyPictureName(k + 1)));
     key_pictures_[k]->setPixmap(SkinPicture("KeyS_01"));
-    key_labels_[k] = new SkinLabel(QString("Key%1").arg(k + 1), pages_[0]);
+    key_labels_[k] = new SkinLabel(QString::fromStdString(pages::KeyLabelName(k + 1)), pages_[0]);
     connect(key_labels_[k], &SkinLabel::entered, this,
             [this, k] { key_pictures_[k]->setPixmap(SkinPicture("KeyS_02")); });
     connect(key_labels_[k], &SkinLabel::left, this,
