@@ -36,9 +36,13 @@ PollOutcome DevicePoll::DevTimerTimer() {
   poll_busy_ = true;
   const CountReading reading = ReadCount();
   PollOutcome outcome = PollOutcome::kNoChange;
-  if (reading.count != hid_count_ && reading.stable_passes >= kStablePassesNeeded) {
+  // The first tick always looks: with no HID device at all the count stays
+  // 0 and would never change, and the user would never hear of the mouse.
+  const bool changed = reading.count != hid_count_ || !looked_once_;
+  if (changed && reading.stable_passes >= kStablePassesNeeded) {
     outcome = reading.count < hid_count_ ? InterfaceWent() : InterfaceCame();
     hid_count_ = reading.count;
+    looked_once_ = true;
   }
   poll_busy_ = false;
   return outcome;

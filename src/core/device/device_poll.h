@@ -69,6 +69,7 @@ class DevicePoll {
   PollListener& listener_;
   std::array<DeviceTableEntry, 2> dev_table_{{{kMouseVendorId, kMouseProductId}, {0, 0}}};
   int hid_count_ = 0;
+  bool looked_once_ = false;
   bool poll_busy_ = false;
 };
 
