@@ -338,6 +338,31 @@ class MainWindowTest : public QObject {
     QCOMPARE(f.Find<QLabel>("Key8")->text(), QString("Ctrl+K"));
   }
 
+  // With no mouse the window is no trap: the connect message comes once
+  // even with no HID device at all, the page says there is no mouse, and
+  // leaving, minimising and the language stay within reach.
+  void withoutAMouseTheWindowStaysUsable() {
+    Fixture f;
+    f.window->shell().DevTimerTimer();
+    f.window->shell().DevTimerTimer();
+    QCOMPARE(f.messages.size(), 1);
+    QVERIFY(f.messages[0].startsWith("Please Connect the USB Device"));
+    QWidget* blocker = f.Find("Disable_All_1");
+    QVERIFY(blocker->isVisible());
+    QCOMPARE(f.Find<QLabel>("lbl_NoMouse_1")->text(), QString("Please Connect the USB Device"));
+    for (const char* name : {"Btn_Exit_1", "Btn_Mini_1", "Btn_Lang2_1"}) {
+      QWidget* button = f.Find(name);
+      const QPoint centre = button->geometry().center();
+      QCOMPARE(button->parentWidget()->childAt(centre), button);
+    }
+    f.Click("Btn_Lang2_1");
+    QCOMPARE(f.window->shell().LangIndex(), 2);
+    QCOMPARE(f.Find<QLabel>("Btn_Lang1_1")->text(), QString("English"));
+    QCOMPARE(f.Find<QLabel>("Btn_Lang2_1")->text(), QString("Office"));
+    f.Plug();
+    QVERIFY(!blocker->isVisible());
+  }
+
   void applyThatDoesNotStickShowsFail() {
     Fixture f;
     f.Plug();

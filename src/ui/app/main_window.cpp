@@ -3,6 +3,7 @@
 #include <QAbstractButton>
 #include <QApplication>
 #include <QBitmap>
+#include <QCloseEvent>
 #include <QComboBox>
 #include <QDesktopServices>
 #include <QFileDialog>
@@ -164,6 +165,14 @@ void MainWindow::BuildPages() {
     blockers_[copy - 1] = new QWidget(pages_[copy - 1]);
     blockers_[copy - 1]->setObjectName(QString("Disable_All_%1").arg(copy));
     blockers_[copy - 1]->setGeometry(0, 0, skin_width_, skin_height_);
+    QPalette shade = blockers_[copy - 1]->palette();
+    shade.setColor(QPalette::Window, QColor(18, 20, 26, 225));
+    blockers_[copy - 1]->setPalette(shade);
+    auto* caption = new QLabel(blockers_[copy - 1]);
+    caption->setObjectName(QString("lbl_NoMouse_%1").arg(copy));
+    caption->setAlignment(Qt::AlignCenter);
+    caption->setStyleSheet("color: #E6E8EE; font-size: 20px;");
+    caption->setGeometry(0, skin_height_ / 2 - 40, skin_width_, 80);
     blockers_[copy - 1]->hide();
   }
 }
@@ -359,7 +368,15 @@ void MainWindow::ConnectButtons() {
       shell_->LoadStoredConfiguration(n);
     });
   }
-  on("Exit", [this] { close(); });
+  // Exit waits for device work under way to end: the session is still on
+  // the stack, letting window messages run between its chunks.
+  on("Exit", [this] {
+    if (device_work_) {
+      close_after_work_ = true;
+    } else {
+      close();
+    }
+  });
   on("Mini", [this] { showMinimized(); });
   on("Main", [this] { OnPageButton(app::Page::kMain); });
   on("Second", [this] { OnPageButton(app::Page::kSecond); });
@@ -552,17 +569,34 @@ void MainWindow::ShowPage(app::Page page) {
 }
 
 void MainWindow::SetInputBlocked(bool blocked) {
+  // Without a mouse read, the page shows a plain no-mouse state rather than
+  // settings that are not the mouse's.
+  const bool no_mouse = shell_->PagesLocked();
   for (QWidget* blocker : blockers_) {
     blocker->setVisible(blocked);
+    blocker->setAutoFillBackground(no_mouse);
     blocker->raise();
+    if (auto* caption = blocker->findChild<QLabel*>()) {
+      caption->setText(no_mouse ? Text("Str100") : QString());
+    }
+  }
+  // Leaving, minimising and the language never wait for a mouse.
+  for (int copy = 1; copy <= 4; ++copy) {
+    for (const char* name : {"Exit", "Mini", "Lang1", "Lang2", "Lang3"}) {
+      SkinButton& button = buttons_[CopyName("Btn", name, copy)];
+      button.picture->raise();
+      button.label->raise();
+    }
   }
 }
 
 void MainWindow::SetBusyVisible(bool visible) {
+  device_work_ = visible;
   if (visible) {
     busy_.ShowCentredOn(*this);
   } else {
     busy_.hide();
+    if (close_after_work_) QTimer::singleShot(0, this, &QWidget::close);
   }
 }
 
@@ -585,11 +619,33 @@ void MainWindow::ShowConfiguration(const config::Configuration&) {
 }
 
 void MainWindow::mousePressEvent(QMouseEvent* event) {
-  // A press on the page background closes the menus and moves the window.
+  // A press on the page background closes the menus and moves the window:
+  // by the window manager, or by ourselves where there is none to ask.
   HideAllMenu();
-  if (event->button() == Qt::LeftButton && windowHandle() != nullptr)
-    windowHandle()->startSystemMove();
+  if (event->button() == Qt::LeftButton) {
+    const bool moved_by_manager = windowHandle() != nullptr && windowHandle()->startSystemMove();
+    if (!moved_by_manager) drag_from_ = event->globalPosition().toPoint() - pos();
+  }
   QWidget::mousePressEvent(event);
+}
+
+// Closing the window ends the program, whatever other top-level windows
+// (the busy window, a dialog) Qt still counts.
+void MainWindow::closeEvent(QCloseEvent* event) {
+  QWidget::closeEvent(event);
+  if (event->isAccepted()) QCoreApplication::quit();
+}
+
+void MainWindow::mouseMoveEvent(QMouseEvent* event) {
+  if (drag_from_ && (event->buttons() & Qt::LeftButton)) {
+    move(event->globalPosition().toPoint() - *drag_from_);
+  }
+  QWidget::mouseMoveEvent(event);
+}
+
+void MainWindow::mouseReleaseEvent(QMouseEvent* event) {
+  drag_from_.reset();
+  QWidget::mouseReleaseEvent(event);
 }
 
 // A double click (the unlocks) is not the start of a drag.

@@ -7,6 +7,7 @@
 #include <functional>
 #include <map>
 #include <memory>
+#include <optional>
 #include <vector>
 
 #include "core/app/ini_table.h"
@@ -69,6 +70,9 @@ class MainWindow : public QWidget, public app::ShellView {
  protected:
   void mousePressEvent(QMouseEvent* event) override;
   void mouseDoubleClickEvent(QMouseEvent* event) override;
+  void mouseMoveEvent(QMouseEvent* event) override;
+  void closeEvent(QCloseEvent* event) override;
+  void mouseReleaseEvent(QMouseEvent* event) override;
   void keyPressEvent(QKeyEvent* event) override;
 
  private:
@@ -126,6 +130,9 @@ class MainWindow : public QWidget, public app::ShellView {
   app::RollingCaption rolling_;
   SkinLabel* rolling_label_ = nullptr;
   std::unique_ptr<KeyMenuView> key_menus_;
+  std::optional<QPoint> drag_from_;  // a drag we move ourselves, without a window manager
+  bool device_work_ = false;
+  bool close_after_work_ = false;
   std::unique_ptr<ControlRegistry> controls_;
   std::unique_ptr<ButtonPageBinder> button_page_;
   QBitmap skin_mask_;
