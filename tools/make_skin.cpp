@@ -81,6 +81,18 @@ class Canvas {
     }
   }
 
+  // Fills the ellipse of centre (cx, cy) and radii (rx, ry), only within the
+  // box [x0, x1) x [y0, y1) when one is given.
+  void Ellipse(double cx, double cy, double rx, double ry, Rgb c, int x0 = 0, int y0 = 0,
+               int x1 = 1 << 20, int y1 = 1 << 20) {
+    for (int y = std::max(y0, 0); y < std::min(y1, height_); ++y) {
+      for (int x = std::max(x0, 0); x < std::min(x1, width_); ++x) {
+        const double dx = (x - cx) / rx, dy = (y - cy) / ry;
+        if (dx * dx + dy * dy <= 1.0) Set(x, y, c);
+      }
+    }
+  }
+
   bool Save(const std::string& path) const {
     std::vector<png_byte> bytes;
     bytes.reserve(pixels_.size() * 3);
@@ -107,6 +119,29 @@ class Canvas {
   std::vector<Rgb> pixels_;
 };
 
+// The mouse seen from above, its buttons lit in the accent colour: the
+// button page numbers them to match its labels.
+void DrawMouse(Canvas& canvas, Rgb fill, Rgb border, Rgb accent) {
+  const double w = canvas.width(), h = canvas.height();
+  const double cx = w / 2;
+  canvas.Ellipse(cx, h * 0.55, w * 0.46, h * 0.44, border);  // the shell's outline
+  canvas.Ellipse(cx, h * 0.55, w * 0.44, h * 0.425, fill);
+  // The two main buttons: the front of the shell, down to 40 % of its length.
+  const Rgb key = Mix(fill, accent, 0.35);
+  const int front_end = static_cast<int>(h * 0.40);
+  canvas.Ellipse(cx, h * 0.55, w * 0.40, h * 0.39, key, 0, 0, static_cast<int>(cx - 2), front_end);
+  canvas.Ellipse(cx, h * 0.55, w * 0.40, h * 0.39, key, static_cast<int>(cx + 3), 0, 1 << 20,
+                 front_end);
+  canvas.Line(cx, h * 0.12, cx, h * 0.42, 3, border);                   // the split between them
+  canvas.Line(cx, h * 0.20, cx, h * 0.31, 10, accent);                  // the wheel
+  canvas.Line(cx, h * 0.47, cx, h * 0.53, 10, Mix(accent, fill, 0.2));  // DPI, behind it
+  canvas.Line(w * 0.07, h * 0.50, w * 0.07, h * 0.58, 7, accent);       // side: back
+  canvas.Line(w * 0.07, h * 0.63, w * 0.07, h * 0.71, 7, accent);       // side: forward
+  // Three keys on the top: buttons 7, 8 and 9 of the button page's table.
+  for (const auto& [x, y] : {std::pair{0.50, 0.62}, std::pair{0.32, 0.47}, std::pair{0.68, 0.47}})
+    canvas.Ellipse(w * x, h * y, 8, 7, accent);
+}
+
 void Draw(Canvas& canvas, const std::string& kind, Rgb fill, Rgb border, Rgb accent) {
   const int w = canvas.width(), h = canvas.height();
   if (kind == "page") {
@@ -130,6 +165,12 @@ void Draw(Canvas& canvas, const std::string& kind, Rgb fill, Rgb border, Rgb acc
     canvas.RoundedPlate(4, fill, border, 2, false);
   } else if (kind == "bar") {
     canvas.RoundedPlate(std::min(4, h / 2), fill, border, 1, false);
+  } else if (kind == "mouse") {
+    DrawMouse(canvas, fill, border, accent);
+  } else if (kind == "icon") {
+    canvas.RoundedPlate(w / 5, fill, border, 2, false);
+    canvas.Ellipse(w / 2.0, h * 0.55, w * 0.24, h * 0.34, accent);
+    canvas.Line(w / 2.0, h * 0.22, w / 2.0, h * 0.52, 2, fill);
   } else if (kind == "gun") {
     // A rifle in profile: barrel, body, magazine, grip and stock.
     canvas.RoundedPlate(6, fill, border, 1, true);

@@ -22,6 +22,7 @@
 #include "core/config/default_images.h"
 #include "core/config/section_checks.h"
 #include "core/macro/macro_storage.h"
+#include "core/pages/button_page_controls.h"
 #include "platform/virtual_pacer.h"
 #include "sim/sim_hid_bus.h"
 #include "ui/app/message_dialog.h"
@@ -361,6 +362,25 @@ class MainWindowTest : public QObject {
     QCOMPARE(f.Find<QLabel>("Btn_Lang2_1")->text(), QString("Office"));
     f.Plug();
     QVERIFY(!blocker->isVisible());
+  }
+
+  // The numbers on the mouse picture sit on its drawn buttons, and each
+  // label carries the same number as its button.
+  void theMousePictureNumbersItsButtons() {
+    Fixture f;
+    const QImage mouse = SkinImage("MousePic");
+    for (int k = 1; k <= 9; ++k) {
+      const pages::MouseSpot spot = pages::MouseButtonSpot(k);
+      const QColor at = mouse.pixelColor(static_cast<int>(spot.x * mouse.width()),
+                                         static_cast<int>(spot.y * mouse.height()));
+      QVERIFY2(at.red() > at.blue() + 30, qPrintable(QString("button %1 is not drawn").arg(k)));
+      QCOMPARE(f.Find<QLabel>(QString("lbl_MouseKey%1").arg(k).toUtf8())->text(),
+               QString::number(k));
+      QLabel* beside = f.Find<QLabel>(QString("lbl_KeyNum%1").arg(k).toUtf8());
+      const QRect label = f.Find(QString("Key%1").arg(k).toUtf8())->geometry();
+      QVERIFY(beside->geometry().right() < label.left());
+      QVERIFY(std::abs(beside->geometry().center().y() - label.center().y()) <= 1);
+    }
   }
 
   void applyThatDoesNotStickShowsFail() {

@@ -1,10 +1,21 @@
 #include "core/pages/button_page_controls.h"
 
+#include <algorithm>
+
 namespace orvane::pages {
 
 std::string KeyLabelName(int k) { return "Key" + std::to_string(k); }
 std::string KeyPictureName(int k) { return "Img_Key" + std::to_string(k); }
 std::string EngineerKeyName(int number) { return "btn_Key" + std::to_string(number); }
+
+MouseSpot MouseButtonSpot(int k) {
+  // Left, middle (the wheel), right, the two side buttons, DPI behind the
+  // wheel, and the three keys on the top.
+  static constexpr MouseSpot kSpots[9] = {{0.30, 0.28}, {0.50, 0.255}, {0.70, 0.28},
+                                          {0.07, 0.54}, {0.07, 0.67},  {0.50, 0.50},
+                                          {0.50, 0.62}, {0.32, 0.47},  {0.68, 0.47}};
+  return kSpots[std::clamp(k, 1, 9) - 1];
+}
 
 std::vector<std::string> ButtonPageControlNames() {
   std::vector<std::string> names;

@@ -15,4 +15,13 @@ std::string KeyPictureName(int k);
 // Engineer key button `number` (101..109, 201..209).
 std::string EngineerKeyName(int number);
 
+// Where button k (1..9) of the mouse lies on the mouse picture, as fractions
+// of its width and height: the picture draws them there, and the page puts
+// the button's number on it.
+struct MouseSpot {
+  double x = 0;
+  double y = 0;
+};
+MouseSpot MouseButtonSpot(int k);
+
 }  // namespace orvane::pages

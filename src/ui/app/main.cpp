@@ -31,8 +31,10 @@ int main(int argc, char** argv) {
   QApplication::setApplicationName("Orvane Gaming Mouse");
   auto backend = platform::MakeSystemHidBackend();
   platform::RealPacer pacer([] { QCoreApplication::processEvents(); });
+  const QIcon icon(ui::SkinPicture("AppIcon", false));
+  QApplication::setWindowIcon(icon);
   ui::MainWindow window(*backend, pacer, ProgramFolder());
-  QSystemTrayIcon tray(QIcon(ui::SkinPicture("RdS_E")));
+  QSystemTrayIcon tray(icon);
   if (QSystemTrayIcon::isSystemTrayAvailable()) tray.show();
   window.show();
   return application.exec();

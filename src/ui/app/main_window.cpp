@@ -30,6 +30,7 @@
 #include "ui/app/png_image.h"
 #include "ui/config/assembly_key_dialog.h"
 #include "ui/pages/button_page_binder.h"
+#include "ui/pages/mouse_picture_view.h"
 
 namespace orvane::ui {
 
@@ -217,6 +218,7 @@ void MainWindow::BuildKeyLabels() {
   connect(&label_run_, &QTimer::timeout, this, [this] {
     if (rolling_label_ != nullptr) rolling_label_->setText(QString::fromStdString(rolling_.Tick()));
   });
+  mouse_picture_ = std::make_unique<MousePictureView>(pages_[0]);
 }
 
 void MainWindow::BuildKeyMenu() {
@@ -439,6 +441,8 @@ void MainWindow::ApplyLayoutTable(int n, const app::IniTable& table) {
     }
   }
   const int key_width = layout_.Integer(layout_section_, "Key_Width");
+  std::array<QRect, 9> label_rects;
+  std::array<bool, 9> label_shown{};
   for (int k = 0; k < 9; ++k) {
     const std::string key = "Key" + std::to_string(k + 1);
     const app::ButtonPlacement placement = app::PlaceButtonPair(
@@ -452,7 +456,10 @@ void MainWindow::ApplyLayoutTable(int n, const app::IniTable& table) {
     key_pictures_[k]->setScaledContents(true);
     key_pictures_[k]->setVisible(placement.visible);
     key_labels_[k]->setVisible(placement.visible);
+    label_rects[k] = key_labels_[k]->geometry();
+    label_shown[k] = placement.visible;
   }
+  mouse_picture_->Place(label_rects, label_shown);
   page_controls_->Place(layout_, layout_section_, shell_->Settings());
   page_controls_->SetMacroListItemHeight(layout_.Integer(layout_section_, "MacroNameHeight"));
   ApplyLanguage();

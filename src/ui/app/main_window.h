@@ -25,6 +25,7 @@ class QLabel;
 namespace orvane::ui {
 
 class ButtonPageBinder;
+class MousePictureView;
 class AssemblyKeyDialogView;
 
 // DevTimer as a window timer.
@@ -135,6 +136,7 @@ class MainWindow : public QWidget, public app::ShellView {
   bool close_after_work_ = false;
   std::unique_ptr<ControlRegistry> controls_;
   std::unique_ptr<ButtonPageBinder> button_page_;
+  std::unique_ptr<MousePictureView> mouse_picture_;
   QBitmap skin_mask_;
   int skin_width_ = 0;
   int skin_height_ = 0;
