@@ -2,9 +2,13 @@
 
 #include <gtest/gtest.h>
 
+#include <unistd.h>
+
 #include <filesystem>
 
 #include "core/config/default_images.h"
+#include "core/config/parameter_fields.h"
+#include "core/macro/macro_library.h"
 #include "platform/virtual_pacer.h"
 #include "sim/sim_hid_bus.h"
 
@@ -22,7 +26,11 @@ struct RecordingView : ShellView {
     shown_image = configuration.DevImage;
   }
   void ClearMacroLists() override {}
+  void ShowMacroLibraryNames(const std::vector<std::string>& names) override {
+    library_names = names;
+  }
 
+  std::vector<std::string> library_names;
   Page shown = Page::kAdvanced;
   bool blocked = false;
   bool busy = false;
@@ -67,7 +75,8 @@ const std::string kConnectMessage =
     "Please Connect the USB Device\r\rPlease check your device is attached to USB port";
 
 struct ShellFixture {
-  ShellFixture() {
+  explicit ShellFixture(std::string folder = std::filesystem::temp_directory_path().string() + "/")
+      : exe_dir(std::move(folder)) {
     timer.Attach(&shell);
     shell.Start();
   }
@@ -81,9 +90,10 @@ struct ShellFixture {
     mouse->memory()[0x0D0] = 0x12;  // fire macro 1 is not quite red
     return mouse;
   }();
+  std::string exe_dir;
   RecordingView view;
   VirtualTimer timer{pacer};
-  Shell shell{bus, pacer, view, timer, std::filesystem::temp_directory_path().string() + "/"};
+  Shell shell{bus, pacer, view, timer, exe_dir};
 };
 
 TEST(Shell, StartsOnPageOneWithTheDefaultImageAndInputBlocked) {
@@ -162,6 +172,31 @@ TEST(Shell, AFailedReadOrWriteShowsFailAndWhy) {
                 lost, "Fail\r\rThe byte at 0x0D1 did not keep its value after 3 repair passes."}));
   EXPECT_FALSE(f.view.blocked);
   EXPECT_TRUE(f.timer.Enabled());
+}
+
+// After a read the key page is the one of the profile the mouse marks as
+// current; the macro menu lists the library from the start.
+TEST(Shell, AReadShowsTheCurrentProfilesPageAndTheLibraryIsListed) {
+  const auto folder =
+      std::filesystem::temp_directory_path() / ("orvane-shell-" + std::to_string(::getpid()));
+  std::filesystem::create_directories(folder);
+  macro::MacroLibrary library;
+  library.names[0] = macro::EncodeMacroName("Recoil");
+  library.names[1] = macro::EncodeMacroName("Reload");
+  ASSERT_TRUE(macro::SaveMacroLibrary(folder.string() + "/", library, nullptr));
+  ShellFixture f(folder.string() + "/");
+  EXPECT_EQ(f.view.library_names, (std::vector<std::string>{"Recoil", "Reload"}));
+  std::filesystem::remove_all(folder);
+  config::ParameterB b;
+  std::copy_n(f.firmware->memory().begin() + 0x30, b.size(), b.begin());
+  config::SetKeyMode(b, 2);
+  std::copy(b.begin(), b.end(), f.firmware->memory().begin() + 0x30);
+  f.PlugMouse();
+  f.pacer.AdvanceTo(8000);
+  EXPECT_FALSE(f.shell.PagesLocked());
+  EXPECT_EQ(f.shell.CurrentPage(), Page::kSecond);
+  EXPECT_EQ(f.view.shown, Page::kSecond);
+  EXPECT_EQ(f.shell.Pages().buttons.State().page_profile, 2);
 }
 
 }  // namespace

@@ -32,6 +32,11 @@ config::NamingContext Shell::Naming() const {
 void Shell::Start() {
   timer_.SetEnabled(false);
   lang_index_ = 1;
+  // The library lives beside the program, or in MacroPath.
+  const macro::LibraryLoad load =
+      macro::CheckPCMacro(settings_.path.empty() ? exe_dir_ : settings_.path, library_);
+  if (!load.ok) view_.ShowMessage(load.error);
+  RefreshPCMacroName();
   RefreshErrorAP();
   LockUi();
   timer_.SetEnabled(true);  // the busy window arms the first poll, 2.5 s from now
@@ -59,6 +64,25 @@ void Shell::MouseOpened() { device_.sessions.ReadDevInfo(); }
 
 void Shell::MacroSlotsFilled() {
   macro_names_ = macro::ReadAndRefreshMacro(device_.configuration, base_macros_);
+}
+
+void Shell::DataBufToUI() {
+  // RefreshUI: the key page of the profile the image marks as current.
+  if (page_ == Page::kMain || page_ == Page::kSecond) {
+    page_ = pages_.buttons.State().page_profile == 2 ? Page::kSecond : Page::kMain;
+    view_.SetKeyMenuHeight(pages_.buttons.State().key_menu_height);
+    view_.ShowPage(page_);
+  }
+  view_.ShowConfiguration(device_.configuration);
+}
+
+void Shell::RefreshPCMacroName() {
+  std::vector<std::string> names;
+  for (const macro::MacroName& name : library_.names) {
+    std::string text = macro::DecodeMacroName(name);
+    if (!text.empty()) names.push_back(std::move(text));
+  }
+  view_.ShowMacroLibraryNames(names);
 }
 
 void Shell::ShowBusy() {

@@ -12,6 +12,7 @@
 #include "core/device/device_link.h"
 #include "core/device/device_poll.h"
 #include "core/device/device_sessions.h"
+#include "core/macro/macro_library.h"
 #include "core/macro/macro_slots.h"
 #include "platform/hid_backend.h"
 #include "platform/pacer.h"
@@ -90,8 +91,10 @@ class Shell : public device::PollListener, public device::SessionUi {
   void HideAllMenu() override { view_.HideAllMenu(); }
   void ShowMessage(device::Message message, const std::string& detail) override;
   void ShowProblem(const std::string& what) override { view_.ShowMessage(what); }
-  void DataBufToUI() override { view_.ShowConfiguration(device_.configuration); }
+  void DataBufToUI() override;
   void MacroSlotsFilled() override;
+  // The library's names to the macro lists.
+  void RefreshPCMacroName() override;
   void PostReadPageRestore() override;
 
  private:
@@ -109,6 +112,7 @@ class Shell : public device::PollListener, public device::SessionUi {
   bool pages_locked_ = true;
   Page page_ = Page::kMain;
   macro::BaseMacros base_macros_;
+  macro::MacroLibrary library_;  // PCMacroNames, PCMacroBodies
   // Before the pages: naming a button's code needs them.
   std::vector<std::string> macro_names_;
   DeviceStack device_;

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <string>
+#include <vector>
 
 #include "core/config/data_buf.h"
 
@@ -22,6 +23,8 @@ class ShellView {
   virtual void SetKeyMenuHeight(int height) = 0;  // Pnl_Main and Pnl_Special
   virtual void ShowConfiguration(const config::Configuration& configuration) = 0;  // DataBufToUI
   virtual void ClearMacroLists() = 0;  // LB_macro, LB_ScriptName, LB_Script
+  // The PC macro library's names, in order (LB_Name, LB_PCMacroName).
+  virtual void ShowMacroLibraryNames(const std::vector<std::string>& /*names*/) {}
 };
 
 // DevTimer: the Qt timer in the window, a virtual one in tests.

@@ -621,6 +621,21 @@ void MainWindow::ShowMessage(const std::string& text) {
   box.exec();
 }
 
+void MainWindow::ShowMacroLibraryNames(const std::vector<std::string>& names) {
+  for (const char* list_name : {"LB_Name", "LB_PCMacroName"}) {
+    auto* list = findChild<QListWidget*>(list_name);
+    if (list == nullptr) continue;
+    list->clear();
+    for (const std::string& name : names)
+      list->addItem(QString::fromStdString(name));
+  }
+  // The macro menu is as tall as its names, within the window.
+  if (auto* menu = findChild<QListWidget*>("LB_Name")) {
+    const int rows = std::clamp(static_cast<int>(names.size()), 1, 12);
+    menu->resize(menu->width(), rows * 24 + 4);
+  }
+}
+
 void MainWindow::ShowConfiguration(const config::Configuration&) {
   if (button_page_) button_page_->Redraw();
 }

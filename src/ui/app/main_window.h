@@ -67,6 +67,7 @@ class MainWindow : public QWidget, public app::ShellView {
   void SetKeyMenuHeight(int height) override;
   void ShowConfiguration(const config::Configuration& configuration) override;
   void ClearMacroLists() override {}
+  void ShowMacroLibraryNames(const std::vector<std::string>& names) override;
 
  protected:
   void mousePressEvent(QMouseEvent* event) override;
