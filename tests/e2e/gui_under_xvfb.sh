@@ -1,8 +1,10 @@
 #!/usr/bin/env bash
 # The built program on a virtual X display with the emulator program: it finds
 # and reads the mouse and paints its main page, three more and the engineer
-# page (screenshots are kept in the build folder), a second start raises the
-# first window and exits, and an Apply whose byte never sticks shows "Fail".
+# page (screenshots are kept in the build folder), opens every key sub-menu,
+# gives a button a new function that reaches the mouse with Apply, refuses to
+# give away the last Left Click, a second start raises the first window and
+# exits, and an Apply whose byte never sticks shows "Fail".
 set -euo pipefail
 sim=$1
 ctl=$2
@@ -52,7 +54,16 @@ wait_for_read() {
   fail "the busy window stayed"
 }
 
-start_sim
+# The skinned message box, the size of its "Msg" picture.
+message_shown() {
+  for w in $(xdotool search --onlyvisible --pid "$gui_pid" 2>/dev/null); do
+    size=$(xdotool getwindowgeometry "$w" | awk '/Geometry/ {print $2}')
+    [ "$size" = 360x180 ] && return 0
+  done
+  return 1
+}
+
+start_sim --memory "$work/mouse.bin"
 start_gui
 wait_for_read
 "$ctl" list >/dev/null || fail "the mouse is gone"
@@ -74,6 +85,50 @@ done
 import -window root "$shots/engineer-page.png" || fail "no screenshot of the engineer page"
 xdotool key ctrl+shift+e
 
+# The button page as a new user works it, from the main page: Key4's label
+# (at 60,326 in the window) opens the key menu beside it; each group row
+# opens its sub-menu to the right; Standard, Right Click, Apply.
+sleep 0.3
+click_at() { xdotool mousemove $((190 + $1)) $((100 + $2)) click 1; sleep 0.4; }
+hover_at() { xdotool mousemove $((190 + $1)) $((100 + $2)); sleep 0.4; }
+click_at 135 346
+for row in standard:0 special:1 media:2 web:3 application:4 macro:6; do
+  hover_at 200 $((359 + 24 * ${row#*:}))
+  import -window root "$shots/menu-${row%:*}.png" || fail "no screenshot of the ${row%:*} menu"
+done
+hover_at 200 383                 # Special Keys
+hover_at 440 384                 # its DPI row opens the DPI menu beside it
+import -window root "$shots/menu-dpi.png" || true
+hover_at 200 359                 # Standard Mouse Keys
+click_at 420 384                 # Right Click
+"$ctl" list >/dev/null || fail "the mouse is gone"
+byte_at() { od -An -tx1 -j "$2" -N3 "$1" | tr -d ' '; }
+[ "$(byte_at "$work/mouse.bin" 73)" = 010800 ] || fail "a pick reached the mouse before Apply"
+xdotool mousemove 895 664 click 1
+for _ in $(seq 40); do
+  [ "$(byte_at "$work/mouse.bin" 73)" = 010200 ] && break
+  sleep 0.25
+done
+[ "$(byte_at "$work/mouse.bin" 73)" = 010200 ] || fail "Right Click did not reach button 4 of the mouse"
+for _ in $(seq 60); do  # the read-back, until the busy window is gone
+  [ "$(windows)" = 1 ] && break
+  sleep 0.2
+done
+import -window root "$shots/button-picked.png" || true
+# The only Left Click cannot go: Key1 (at 60,140), Standard, Right Click.
+click_at 135 160
+hover_at 200 173
+click_at 420 198
+for _ in $(seq 20); do
+  message_shown && break
+  sleep 0.25
+done
+import -window root "$shots/left-click-refused.png" || true
+message_shown || fail "no message when the last Left Click was replaced"
+xdotool key Return
+sleep 0.3
+[ "$(byte_at "$work/mouse.bin" 64)" = 010100 ] || fail "button 1 lost its Left Click"
+
 timeout 10 "$gui" || fail "a second start did not exit"
 [ "$(xdotool search --name '^Orvane Gaming Mouse v1.0$' | wc -l)" = 1 ] || fail "two windows"
 kill "$gui_pid"
@@ -89,13 +144,6 @@ wait_for_read
 # Apply sits at (650, 548) in the 900 x 600 window centred on 1280 x 800.
 # A write, a read-back and three repair passes take about 11 s; then the
 # skinned message box, the size of its "Msg" picture.
-message_shown() {
-  for w in $(xdotool search --onlyvisible --pid "$gui_pid" 2>/dev/null); do
-    size=$(xdotool getwindowgeometry "$w" | awk '/Geometry/ {print $2}')
-    [ "$size" = 360x180 ] && return 0
-  done
-  return 1
-}
 xdotool mousemove 895 664 click 1
 for _ in $(seq 60); do
   message_shown && break

@@ -281,8 +281,7 @@ class MainWindowTest : public QObject {
                                                             {"Key_Special", "Pnl_Special"},
                                                             {"Key_Media", "Pnl_Media"},
                                                             {"Key_WWW", "Pnl_WWW"},
-                                                            {"Key_MyPC", "Pnl_MyPC"},
-                                                            {"Key_Macro", "LB_Name"}}) {
+                                                            {"Key_MyPC", "Pnl_MyPC"}}) {
         f.Click(label);
         f.Hover(row);
         QWidget* menu = f.Find(submenu);

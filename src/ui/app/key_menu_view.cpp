@@ -180,11 +180,9 @@ void KeyMenuView::OpenSubmenu(int tag) {
                                      skin_height_, false));
   } else {
     Close(kSubmenus);
-    if (tag == 13) {
-      // The gun-key list opens only with something in it.
-      const auto* list = qobject_cast<QListWidget*>(submenu);
-      if (list == nullptr || list->count() == 0) return;
-    }
+    // A list sub-menu (the macro library, the gun keys) opens only with
+    // something in it: an empty box would look like a fault.
+    if (const auto* list = qobject_cast<QListWidget*>(submenu); list && list->count() == 0) return;
     const app::Rect item = RectOf(group_rows_.at(tag));
     const int area_width = tag == 13 ? window_->width() : skin_width_;
     const int area_height = tag == 13 ? window_->height() : skin_height_;
