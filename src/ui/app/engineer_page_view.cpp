@@ -12,6 +12,7 @@
 #include "core/app/engineer_captions.h"
 #include "core/app/engineer_controls.h"
 #include "ui/app/png_image.h"
+#include "ui/app/skin_button.h"
 #include "ui/app/skin_label.h"
 
 namespace orvane::ui {
@@ -45,21 +46,13 @@ QWidget* MakeControl(const EngineerControl& control, const QString& caption, QWi
     }
     case EngineerKind::kButton: return new QPushButton(caption, parent);
     case EngineerKind::kKeyButton: {
-      // The skin's key picture under a transparent label that swaps in the
-      // hover picture while the pointer is on it.
-      auto* picture = new QLabel(parent);
-      picture->setObjectName("Img_" + QString::fromStdString(control.name).mid(4));
-      picture->setPixmap(SkinPicture("KeyS_01"));
-      picture->setScaledContents(true);
-      picture->setGeometry(control.rect.x, control.rect.y, control.rect.width, control.rect.height);
-      auto* label = new SkinLabel(QString::fromStdString(control.name), parent);
-      label->setAlignment(Qt::AlignCenter);
-      label->setStyleSheet("color: #F0F0F5;");
-      QObject::connect(label, &SkinLabel::entered, picture,
-                       [picture] { picture->setPixmap(SkinPicture("KeyS_02")); });
-      QObject::connect(label, &SkinLabel::left, picture,
-                       [picture] { picture->setPixmap(SkinPicture("KeyS_01")); });
-      return label;
+      const SkinButton button =
+          MakeSkinButton(parent, QString::fromStdString(control.name), "KeyS");
+      button.picture->setScaledContents(true);
+      button.picture->setGeometry(control.rect.x, control.rect.y, control.rect.width,
+                                  control.rect.height);
+      button.label->setStyleSheet("color: #F0F0F5;");
+      return button.label;
     }
     case EngineerKind::kList: return new QListWidget(parent);
     case EngineerKind::kBar: {

@@ -27,51 +27,14 @@
 #include "core/pages/button_page_controls.h"
 #include "ui/app/layout_colour.h"
 #include "ui/app/message_dialog.h"
+#include "ui/app/page_buttons_view.h"
 #include "ui/app/png_image.h"
+#include "ui/app/rolling_caption_view.h"
 #include "ui/config/assembly_key_dialog.h"
 #include "ui/pages/button_page_binder.h"
-#include "ui/pages/mouse_picture_view.h"
+#include "ui/pages/key_labels_view.h"
 
 namespace orvane::ui {
-
-namespace {
-
-struct PageButton {
-  const char* name;     // "Confirm" -> Btn_Confirm_1 over Img_Confirm_1
-  const char* key;      // layout family key
-  const char* family;   // picture family
-  const char* caption;  // language key, empty for picture-only buttons
-  bool spaced;          // the page and language buttons leave room at their ends
-};
-
-constexpr PageButton kPageButtons[] = {
-    {"Confirm", "Btn_A1", "BtnS", "Str000", false},
-    {"Apply", "Btn_A2", "BtnS", "Str001", false},
-    {"Confirm1", "Btn_A3", "BtnS", "Str002", false},
-    {"Exit", "Btn_A4", "ExitS", "", false},
-    {"Confirm2", "Btn_A5", "BtnS", "Str015", false},
-    {"Confirm3", "Btn_A6", "BtnS", "Str016", false},
-    {"Mini", "Btn_A7", "MiniS", "", false},
-    {"Read", "Btn_A8", "BtnS", "Str017", false},
-    {"Main", "Btn_B1", "SetS", "Str004", true},
-    {"Second", "Btn_B2", "SetS", "Str005", true},
-    {"Adv", "Btn_B4", "SetS", "Str007", true},
-    {"Breath", "Btn_B5", "SetS", "Str008", true},
-    {"Save", "Btn_B6", "SetS", "Str009", true},
-    {"Load", "Btn_B7", "SetS", "Str010", true},
-    {"Lang1", "Btn_B8", "SetS", "Str012", true},
-    {"Lang2", "Btn_B9", "SetS", "Str013", true},
-    {"Lang3", "Btn_B10", "SetS", "Str011", true},
-    {"Macro", "Btn_B11", "SetS", "Str014", true},
-    // No layout keys: always at (10, 10) and never shown (Ctrl+Shift+E instead).
-    {"Engineer", "", "SetS", "", true},
-};
-
-QString CopyName(const char* prefix, const char* name, int copy) {
-  return QString("%1_%2_%3").arg(prefix, name).arg(copy);
-}
-
-}  // namespace
 
 std::function<void(const QString&)>& MainWindow::MessageHook() {
   static std::function<void(const QString&)> hook;
@@ -137,6 +100,7 @@ void MainWindow::BindPages() {
 }
 
 void MainWindow::BuildPages() {
+  rolling_ = std::make_unique<RollingCaptionView>([this] { return shell_->Settings().tr_enable; });
   for (int n = 0; n < 6; ++n) {
     pages_[n] = new QWidget(this);
     pages_[n]->setObjectName(QString("gbPage%1").arg(n + 1));
@@ -150,16 +114,16 @@ void MainWindow::BuildPages() {
     }
   }
   pages_[5]->setAutoFillBackground(true);
-  for (int copy = 1; copy <= 4; ++copy)
-    BuildPageCopy(copy);
+  page_buttons_ = std::make_unique<PageButtonsView>(
+      std::array<QWidget*, 4>{pages_[0], pages_[1], pages_[2], pages_[3]}, shell_->Settings(),
+      [this] { return shell_->MouseConnected(); });
   page_controls_ = std::make_unique<PageControlsView>(
       std::array<QWidget*, 5>{pages_[0], pages_[1], pages_[2], pages_[3], pages_[4]}, this);
   for (const char* record : {"Btn_Start", "Btn_InsertStart", "Btn_FireStart"})
-    ConnectRollingCaption(static_cast<SkinLabel*>(page_controls_->Find(record)));
+    rolling_->Attach(static_cast<SkinLabel*>(page_controls_->Find(record)));
   BuildKeyLabels();
   BuildKeyMenu();
   BuildEngineerPage();
-  BuildWebButtons();
   BuildMarkers();
   for (int copy = 1; copy <= 4; ++copy) {
     // Transparent full-page covers that swallow input while the UI is locked.
@@ -178,47 +142,8 @@ void MainWindow::BuildPages() {
   }
 }
 
-MainWindow::SkinButton& MainWindow::AddButton(QWidget* page, const QString& name,
-                                              const QString& family) {
-  SkinButton& button = buttons_[name];
-  button.family = family;
-  button.picture = new QLabel(page);
-  button.picture->setObjectName("Img_" + name.mid(4));
-  button.picture->setPixmap(SkinPicture(family + "_01"));
-  button.picture->resize(button.picture->pixmap().size());
-  button.label = new SkinLabel(name, page);
-  const QString normal = family + "_01";
-  connect(button.label, &SkinLabel::entered, this,
-          [&button] { button.picture->setPixmap(SkinPicture(button.family + "_02")); });
-  connect(button.label, &SkinLabel::left, this, [this, &button, normal] {
-    button.picture->setPixmap(SkinPicture(normal));
-    MarkPageButtons();
-  });
-  return button;
-}
-
-void MainWindow::BuildPageCopy(int copy) {
-  for (const PageButton& button : kPageButtons) {
-    AddButton(pages_[copy - 1], CopyName("Btn", button.name, copy), button.family);
-  }
-}
-
 void MainWindow::BuildKeyLabels() {
-  for (int k = 0; k < 9; ++k) {
-    key_pictures_[k] = new QLabel(pages_[0]);
-    key_pictures_[k]->setObjectName(QString::fromStdString(pages::KeyPictureName(k + 1)));
-    key_pictures_[k]->setPixmap(SkinPicture("KeyS_01"));
-    key_labels_[k] = new SkinLabel(QString::fromStdString(pages::KeyLabelName(k + 1)), pages_[0]);
-    connect(key_labels_[k], &SkinLabel::entered, this,
-            [this, k] { key_pictures_[k]->setPixmap(SkinPicture("KeyS_02")); });
-    connect(key_labels_[k], &SkinLabel::left, this,
-            [this, k] { key_pictures_[k]->setPixmap(SkinPicture("KeyS_01")); });
-    ConnectRollingCaption(key_labels_[k]);
-  }
-  connect(&label_run_, &QTimer::timeout, this, [this] {
-    if (rolling_label_ != nullptr) rolling_label_->setText(QString::fromStdString(rolling_.Tick()));
-  });
-  mouse_picture_ = std::make_unique<MousePictureView>(pages_[0]);
+  key_labels_ = std::make_unique<KeyLabelsView>(pages_[0], *rolling_);
 }
 
 void MainWindow::BuildKeyMenu() {
@@ -297,44 +222,6 @@ void MainWindow::SetMarkers() {
   findChild<QRadioButton*>(QString("rb_Lang%1").arg(shell_->LangIndex()))->setChecked(true);
 }
 
-void MainWindow::BuildWebButtons() {
-  const app::OrgSettings& settings = shell_->Settings();
-  for (int copy = 1; copy <= 4; ++copy) {
-    SkinButton& web = AddButton(pages_[copy - 1], QString("Btn_Web_%1").arg(copy), "WebS");
-    const QSize size = web.picture->pixmap().size();
-    web.picture->setGeometry(settings.web_x, settings.web_y, size.width(), size.height());
-    web.label->setGeometry(web.picture->geometry());
-    // Hovering lights the web button only while a mouse is connected.
-    disconnect(web.label, &SkinLabel::entered, nullptr, nullptr);
-    connect(web.label, &SkinLabel::entered, this, [this, &web] {
-      if (shell_->MouseConnected()) web.picture->setPixmap(SkinPicture("WebS_03"));
-    });
-    connect(web.label, &SkinLabel::clicked, this, [this, &web] {
-      web.picture->setPixmap(SkinPicture("WebS_02"));
-      if (shell_->Settings().web_enable) {
-        QDesktopServices::openUrl(QUrl(QString::fromStdString(shell_->Settings().web)));
-      }
-    });
-  }
-}
-
-// Key labels and record buttons roll their caption while hovered, when the
-// product settings turn it on.
-void MainWindow::ConnectRollingCaption(SkinLabel* label) {
-  connect(label, &SkinLabel::entered, this, [this, label] {
-    if (!shell_->Settings().tr_enable || !label->isEnabled()) return;
-    rolling_label_ = label;
-    rolling_.Start(label->text().toStdString());
-    label_run_.start(200);
-  });
-  connect(label, &SkinLabel::left, this, [this, label] {
-    if (rolling_label_ != label) return;
-    label_run_.stop();
-    label->setText(QString::fromStdString(rolling_.Saved()));
-    rolling_label_ = nullptr;
-  });
-}
-
 void MainWindow::HideAllMenu() {
   key_menus_->HideAll();
   page_controls_->HidePopups();
@@ -343,17 +230,12 @@ void MainWindow::HideAllMenu() {
 void MainWindow::SetKeyMenuHeight(int height) { key_menus_->SetHeight(height); }
 
 void MainWindow::ConnectButtons() {
-  const auto on = [this](const char* name, auto action) {
-    for (int copy = 1; copy <= 4; ++copy) {
-      connect(buttons_[CopyName("Btn", name, copy)].label, &SkinLabel::clicked, this, action);
-    }
+  const auto on = [this](const char* name, const std::function<void()>& action) {
+    page_buttons_->OnClick(name, action);
   };
   // The writing buttons take their pressed look on all four pages until the
   // pointer leaves them.
-  const auto pressed = [this](const char* name) {
-    for (int copy = 1; copy <= 4; ++copy)
-      buttons_[CopyName("Btn", name, copy)].picture->setPixmap(SkinPicture("BtnS_03"));
-  };
+  const auto pressed = [this](const char* name) { page_buttons_->ShowPressed(name); };
   on("Read", [this] { shell_->Btn_Read_0Click(); });
   on("Apply", [this, pressed] {
     pressed("Apply");
@@ -393,27 +275,6 @@ void MainWindow::ConnectButtons() {
   on("Lang3", [this] { OnLanguageButton(3); });
 }
 
-void MainWindow::PlaceButton(SkinButton& button, const std::string& key, bool spaced) {
-  const std::string section = layout_section_;
-  const auto value = [&](const std::string& suffix) {
-    if (key.empty()) return suffix == "_Enable" ? 0 : 10;
-    return layout_.Integer(section, key + suffix);
-  };
-  const QSize size = button.picture->pixmap().size();
-  const app::ButtonPlacement placement =
-      spaced ? app::PlaceSpacedButton(value("_Enable"), value("_X"), value("_Y"), size.width(),
-                                      size.height(), layout_.Integer(section, "Btn_Space_F"),
-                                      layout_.Integer(section, "Btn_Space_B"))
-             : app::PlaceButtonPair(value("_Enable"), value("_X"), value("_Y"), size.width(),
-                                    size.height());
-  button.picture->setGeometry(placement.picture.x, placement.picture.y, placement.picture.width,
-                              placement.picture.height);
-  button.label->setGeometry(placement.label.x, placement.label.y, placement.label.width,
-                            placement.label.height);
-  button.picture->setVisible(placement.visible);
-  button.label->setVisible(placement.visible);
-}
-
 void MainWindow::PlacePagePicture(int n, int page) {
   QLabel* picture = page_pictures_[page - 1];
   picture->setPixmap(SkinPicture(QString("L%1_Back%2").arg(n).arg(page)));
@@ -435,31 +296,8 @@ void MainWindow::ApplyLayoutTable(int n, const app::IniTable& table) {
     base->setPixmap(background);
   for (int page = 1; page <= 5; ++page)
     PlacePagePicture(n, page);
-  for (int copy = 1; copy <= 4; ++copy) {
-    for (const PageButton& button : kPageButtons) {
-      PlaceButton(buttons_[CopyName("Btn", button.name, copy)], button.key, button.spaced);
-    }
-  }
-  const int key_width = layout_.Integer(layout_section_, "Key_Width");
-  std::array<QRect, 9> label_rects;
-  std::array<bool, 9> label_shown{};
-  for (int k = 0; k < 9; ++k) {
-    const std::string key = "Key" + std::to_string(k + 1);
-    const app::ButtonPlacement placement = app::PlaceButtonPair(
-        layout_.Integer(layout_section_, key + "_Enable"),
-        layout_.Integer(layout_section_, key + "_X"), layout_.Integer(layout_section_, key + "_Y"),
-        key_width, key_pictures_[k]->pixmap().height());
-    key_pictures_[k]->setGeometry(placement.picture.x, placement.picture.y, key_width,
-                                  placement.picture.height);
-    key_labels_[k]->setGeometry(placement.label.x, placement.label.y, key_width,
-                                placement.label.height);
-    key_pictures_[k]->setScaledContents(true);
-    key_pictures_[k]->setVisible(placement.visible);
-    key_labels_[k]->setVisible(placement.visible);
-    label_rects[k] = key_labels_[k]->geometry();
-    label_shown[k] = placement.visible;
-  }
-  mouse_picture_->Place(label_rects, label_shown);
+  page_buttons_->Place(layout_, layout_section_);
+  key_labels_->Place(layout_, layout_section_);
   page_controls_->Place(layout_, layout_section_, shell_->Settings());
   page_controls_->SetMacroListItemHeight(layout_.Integer(layout_section_, "MacroNameHeight"));
   ApplyLanguage();
@@ -475,26 +313,10 @@ QColor MainWindow::LayoutColour(const char* prefix) const {
 }
 
 void MainWindow::ApplyLanguage() {
-  const auto colour = [this](const char* prefix) { return LayoutColour(prefix); };
   const QString family = QString::fromStdString(shell_->Text("FontName"));
-  const auto style = [&](SkinLabel* label, const char* size_key, const char* colour_key) {
-    QFont font(family);
-    font.setPixelSize(layout_.Integer(layout_section_, size_key) + 4);
-    label->setFont(font);
-    QPalette palette = label->palette();
-    palette.setColor(QPalette::WindowText, colour(colour_key));
-    label->setPalette(palette);
-  };
-  for (int copy = 1; copy <= 4; ++copy) {
-    for (const PageButton& button : kPageButtons) {
-      SkinLabel* label = buttons_[CopyName("Btn", button.name, copy)].label;
-      label->setText(button.caption[0] ? Text(button.caption) : QString());
-      style(label, button.spaced ? "Size_B" : "Size_A", button.spaced ? "Color_B" : "Color_A");
-    }
-  }
-  for (SkinLabel* label : key_labels_)
-    style(label, "Size_C", "Color_C");
+  key_labels_->Style(layout_, layout_section_, family);
   const auto text = [this](std::string_view key) { return shell_->Text(key); };
+  page_buttons_->Caption(layout_, layout_section_, text, family);
   key_menus_->Style(layout_, layout_section_, text, family);
   page_controls_->Caption(layout_, layout_section_, text, family);
   // The product title names the application; Qt would append a display name
@@ -504,21 +326,7 @@ void MainWindow::ApplyLanguage() {
 }
 
 void MainWindow::MarkPageButtons() {
-  const std::map<app::Page, const char*> marked = {
-      {app::Page::kMain, "Main"},    {app::Page::kSecond, "Second"},
-      {app::Page::kAdvanced, "Adv"}, {app::Page::kBreathing, "Breath"},
-      {app::Page::kMacro, "Macro"},  {app::Page::kEngineer, "Engineer"}};
-  const auto current = marked.find(shell_->CurrentPage());
-  const QString language = QString("Lang%1").arg(shell_->LangIndex());
-  for (int copy = 1; copy <= 4; ++copy) {
-    for (const PageButton& button : kPageButtons) {
-      if (QString(button.family) != "SetS") continue;
-      const bool on = (current != marked.end() && QString(button.name) == current->second) ||
-                      QString(button.name) == language;
-      buttons_[CopyName("Btn", button.name, copy)].picture->setPixmap(
-          SkinPicture(on ? "SetS_03" : "SetS_01"));
-    }
-  }
+  page_buttons_->Mark(shell_->CurrentPage(), shell_->LangIndex());
 }
 
 void MainWindow::OnPageButton(app::Page page) {
@@ -588,13 +396,7 @@ void MainWindow::SetInputBlocked(bool blocked) {
     }
   }
   // Leaving, minimising and the language never wait for a mouse.
-  for (int copy = 1; copy <= 4; ++copy) {
-    for (const char* name : {"Exit", "Mini", "Lang1", "Lang2", "Lang3"}) {
-      SkinButton& button = buttons_[CopyName("Btn", name, copy)];
-      button.picture->raise();
-      button.label->raise();
-    }
-  }
+  page_buttons_->RaiseAlwaysUsable();
 }
 
 void MainWindow::SetBusyVisible(bool visible) {

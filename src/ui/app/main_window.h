@@ -25,7 +25,9 @@ class QLabel;
 namespace orvane::ui {
 
 class ButtonPageBinder;
-class MousePictureView;
+class PageButtonsView;
+class KeyLabelsView;
+class RollingCaptionView;
 class AssemblyKeyDialogView;
 
 // DevTimer as a window timer.
@@ -78,30 +80,18 @@ class MainWindow : public QWidget, public app::ShellView {
   void keyPressEvent(QKeyEvent* event) override;
 
  private:
-  // A picture with its transparent label over it.
-  struct SkinButton {
-    QLabel* picture = nullptr;
-    SkinLabel* label = nullptr;
-    QString family;  // "BtnS", "SetS", "KeyS", "ExitS", "MiniS"
-  };
-
   void BuildPages();
   void BindPages();
   // The assembly-key dialog: the code of the key it built, or nothing.
   std::string AskAssemblyKey();
-  void BuildPageCopy(int copy);
   void BuildKeyLabels();
   void BuildKeyMenu();
   void BuildEngineerPage();
   void ConnectEngineerButtons();
-  void BuildWebButtons();
   void BuildMarkers();
   void SetMarkers();
-  void ConnectRollingCaption(SkinLabel* label);
-  SkinButton& AddButton(QWidget* page, const QString& name, const QString& family);
   void ApplyLayout(int n);
   void PlacePagePicture(int n, int page);
-  void PlaceButton(SkinButton& button, const std::string& key, bool spaced);
   void ApplyLanguage();
   void ConnectButtons();
   void OnPageButton(app::Page page);
@@ -122,22 +112,18 @@ class MainWindow : public QWidget, public app::ShellView {
   std::array<QWidget*, 6> pages_{};
   std::array<QLabel*, 5> backgrounds_{};
   std::array<QWidget*, 4> blockers_{};
-  std::map<QString, SkinButton> buttons_;
-  std::array<SkinLabel*, 9> key_labels_{};
-  std::array<QLabel*, 9> key_pictures_{};
+  std::unique_ptr<PageButtonsView> page_buttons_;
+  std::unique_ptr<RollingCaptionView> rolling_;
+  std::unique_ptr<KeyLabelsView> key_labels_;
   std::array<QLabel*, 5> page_pictures_{};  // Img_P1..Img_P5
   std::unique_ptr<PageControlsView> page_controls_;
   std::unique_ptr<EngineerPageView> engineer_;
-  QTimer label_run_;  // LabelRun: the rolling caption
-  app::RollingCaption rolling_;
-  SkinLabel* rolling_label_ = nullptr;
   std::unique_ptr<KeyMenuView> key_menus_;
   std::optional<QPoint> drag_from_;  // a drag we move ourselves, without a window manager
   bool device_work_ = false;
   bool close_after_work_ = false;
   std::unique_ptr<ControlRegistry> controls_;
   std::unique_ptr<ButtonPageBinder> button_page_;
-  std::unique_ptr<MousePictureView> mouse_picture_;
   QBitmap skin_mask_;
   int skin_width_ = 0;
   int skin_height_ = 0;

@@ -5,6 +5,7 @@
 
 #include "core/app/layout_rules.h"
 #include "ui/app/png_image.h"
+#include "ui/app/skin_button.h"
 #include "ui/app/skin_label.h"
 
 namespace orvane::ui {
@@ -31,22 +32,15 @@ MessageDialog::MessageDialog(const QString& text, const QString& ok_caption, con
   text_->setAlignment(Qt::AlignCenter);
   text_->setStyleSheet("color: #F0F0F5;");
   text_->setGeometry(20, 20, width() - 40, height() - 80);
-  auto* ok_picture = new QLabel(this);
-  ok_picture->setObjectName("Img_MsgOK");
-  ok_picture->setPixmap(SkinPicture("BtnS_01"));
-  const QSize button = ok_picture->pixmap().size();
-  ok_picture->setGeometry((width() - button.width()) / 2, height() - button.height() - 16,
-                          button.width(), button.height());
-  ok_ = new SkinLabel("Btn_MsgOK", this);
+  const SkinButton ok = MakeSkinButton(this, "Btn_MsgOK", "BtnS", "Img_MsgOK");
+  const QSize button = ok.picture->size();
+  ok.SetGeometry({(width() - button.width()) / 2, height() - button.height() - 16, button.width(),
+                  button.height()});
+  ok_ = ok.label;
   ok_->setText(ok_caption);
   ok_->setFont(font);
   ok_->setAlignment(Qt::AlignCenter);
   ok_->setStyleSheet("color: #F0F0F5;");
-  ok_->setGeometry(ok_picture->geometry());
-  connect(ok_, &SkinLabel::entered, this,
-          [ok_picture] { ok_picture->setPixmap(SkinPicture("BtnS_02")); });
-  connect(ok_, &SkinLabel::left, this,
-          [ok_picture] { ok_picture->setPixmap(SkinPicture("BtnS_01")); });
   connect(ok_, &SkinLabel::clicked, this, &QDialog::accept);
   if (parent != nullptr) {
     const QRect main = parent->frameGeometry();

@@ -10,6 +10,7 @@
 
 #include "ui/app/layout_colour.h"
 #include "ui/app/png_image.h"
+#include "ui/app/skin_button.h"
 #include "ui/app/skin_label.h"
 
 namespace orvane::ui {
@@ -135,19 +136,12 @@ QWidget* PageControlsView::Make(const PageControl& control, QWidget* parent, Bui
 // swaps in the hover look while the pointer is on it.
 QWidget* PageControlsView::MakeButton(const PageControl& control, QWidget* parent, Built& built) {
   const QString family = QString::fromStdString(control.picture);
-  built.picture = new QLabel(parent);
-  built.picture->setObjectName("Img_" + QString::fromStdString(control.name).mid(4));
-  built.picture->setPixmap(SkinPicture(family + "_01"));
-  auto* label = new SkinLabel(QString::fromStdString(control.name), parent);
+  const SkinButton button = MakeSkinButton(parent, QString::fromStdString(control.name), family);
+  built.picture = button.picture;
   // A gun's name stands under its drawing; other buttons centre their caption.
-  label->setAlignment(family.startsWith("Gun") ? Qt::AlignHCenter | Qt::AlignBottom
-                                               : Qt::AlignCenter);
-  QLabel* picture = built.picture;
-  connect(label, &SkinLabel::entered, this,
-          [picture, family] { picture->setPixmap(SkinPicture(family + "_02")); });
-  connect(label, &SkinLabel::left, this,
-          [picture, family] { picture->setPixmap(SkinPicture(family + "_01")); });
-  return label;
+  button.label->setAlignment(family.startsWith("Gun") ? Qt::AlignHCenter | Qt::AlignBottom
+                                                      : Qt::AlignCenter);
+  return button.label;
 }
 
 QWidget* PageControlsView::MakeSlider(const PageControl& control, QWidget* parent) {

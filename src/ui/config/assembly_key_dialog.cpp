@@ -7,6 +7,7 @@
 
 #include "core/app/layout_rules.h"
 #include "ui/app/png_image.h"
+#include "ui/app/skin_button.h"
 #include "ui/app/skin_label.h"
 #include "ui/app/virtual_keys.h"
 
@@ -20,23 +21,15 @@ constexpr const char* kStyle =
     "QLineEdit { background: #1B1F27; color: #E6E8EE; border: 1px solid #404959;"
     " border-radius: 3px; }";
 
-// A skinned button: its picture with a transparent caption over it.
+// A skinned button with its caption.
 SkinLabel* AddButton(QWidget* parent, const QString& name, const QString& caption,
                      const QFont& font, QPoint at) {
-  auto* picture = new QLabel(parent);
-  picture->setObjectName("Img_" + name.mid(3));
-  picture->setPixmap(SkinPicture("BtnS_01"));
-  picture->setGeometry(QRect(at, picture->pixmap().size()));
-  auto* label = new SkinLabel(name, parent);
-  label->setText(caption);
-  label->setFont(font);
-  label->setStyleSheet("color: #F0F0F5;");
-  label->setGeometry(picture->geometry());
-  QObject::connect(label, &SkinLabel::entered, parent,
-                   [picture] { picture->setPixmap(SkinPicture("BtnS_02")); });
-  QObject::connect(label, &SkinLabel::left, parent,
-                   [picture] { picture->setPixmap(SkinPicture("BtnS_01")); });
-  return label;
+  const SkinButton button = MakeSkinButton(parent, name, "BtnS");
+  button.SetGeometry(QRect(at, button.picture->size()));
+  button.label->setText(caption);
+  button.label->setFont(font);
+  button.label->setStyleSheet("color: #F0F0F5;");
+  return button.label;
 }
 
 }  // namespace
