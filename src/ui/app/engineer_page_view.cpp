@@ -1,5 +1,6 @@
 #include "ui/app/engineer_page_view.h"
 
+#include <QAbstractButton>
 #include <QCheckBox>
 #include <QComboBox>
 #include <QGroupBox>
@@ -144,6 +145,25 @@ void EngineerPageView::Unlock() {
 QWidget* EngineerPageView::Find(const std::string& name) const {
   const auto found = by_name_.find(name);
   return found == by_name_.end() ? nullptr : found->second;
+}
+
+void EngineerPageView::ConnectActions(const EngineerActions& actions) {
+  const auto on = [this](const char* name, const std::function<void()>& action) {
+    connect(static_cast<QAbstractButton*>(Find(name)), &QAbstractButton::clicked, this,
+            [action] { action(); });
+  };
+  connect(close_, &SkinLabel::clicked, this, [close = actions.close] { close(); });
+  on("btn_Write", actions.write);
+  on("Btn_Save_6", actions.save_profile);
+  on("Btn_Load_6", actions.load_profile);
+  on("Btn_Default", actions.load_default);
+  for (const auto& [name, page] :
+       {std::pair{"Btn_Main_6", app::Page::kMain}, std::pair{"Btn_Second_6", app::Page::kSecond},
+        std::pair{"Btn_Adv_6", app::Page::kAdvanced},
+        std::pair{"Btn_Breath_6", app::Page::kBreathing},
+        std::pair{"Btn_Macro_6", app::Page::kMacro}}) {
+    on(name, [show = actions.show, page = page] { show(page); });
+  }
 }
 
 }  // namespace orvane::ui

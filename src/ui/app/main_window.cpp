@@ -168,30 +168,20 @@ void MainWindow::BuildEngineerPage() {
     shell_->UnlockEngineer();
     page_controls_->ShowFireEditor();
   });
-  ConnectEngineerButtons();
+  EngineerActions actions;
+  actions.close = [this] { close(); };
+  actions.write = [this] { shell_->Btn_Apply_0Click(); };
+  actions.save_profile = [this] { SaveProfile(); };
+  actions.load_profile = [this] { LoadProfile(); };
+  actions.load_default = [this] { shell_->Btn_DefaultClick(); };
+  actions.show = [this](app::Page page) { OnPageButton(page); };
+  engineer_->ConnectActions(actions);
   connect(static_cast<QTabWidget*>(engineer_->Find("Pg_Parameter")), &QTabWidget::currentChanged,
           this, [this] { HideAllMenu(); });
   // Entering any combo box or edit closes the pop-up menus.
   connect(qApp, &QApplication::focusChanged, this, [this](QWidget*, QWidget* now) {
     if (qobject_cast<QComboBox*>(now) || qobject_cast<QLineEdit*>(now)) HideAllMenu();
   });
-}
-
-void MainWindow::ConnectEngineerButtons() {
-  const auto on = [this](const char* name, auto action) {
-    connect(static_cast<QAbstractButton*>(engineer_->Find(name)), &QAbstractButton::clicked, this,
-            action);
-  };
-  connect(engineer_->CloseButton(), &SkinLabel::clicked, this, [this] { close(); });
-  on("btn_Write", [this] { shell_->Btn_Apply_0Click(); });
-  on("Btn_Save_6", [this] { SaveProfile(); });
-  on("Btn_Load_6", [this] { LoadProfile(); });
-  on("Btn_Default", [this] { shell_->Btn_DefaultClick(); });
-  on("Btn_Main_6", [this] { OnPageButton(app::Page::kMain); });
-  on("Btn_Second_6", [this] { OnPageButton(app::Page::kSecond); });
-  on("Btn_Adv_6", [this] { OnPageButton(app::Page::kAdvanced); });
-  on("Btn_Breath_6", [this] { OnPageButton(app::Page::kBreathing); });
-  on("Btn_Macro_6", [this] { OnPageButton(app::Page::kMacro); });
 }
 
 // The invisible radio buttons that mark the current page and language.

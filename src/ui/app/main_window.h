@@ -87,7 +87,6 @@ class MainWindow : public QWidget, public app::ShellView {
   void BuildKeyLabels();
   void BuildKeyMenu();
   void BuildEngineerPage();
-  void ConnectEngineerButtons();
   void BuildMarkers();
   void SetMarkers();
   void ApplyLayout(int n);
