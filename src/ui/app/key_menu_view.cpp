@@ -32,9 +32,9 @@ KeyMenuView::KeyMenuView(QWidget* window) : window_(window) {
       auto* row = new MenuRow(QString::fromStdString(entry.name), menu);
       row->setProperty("caption_key", QString::fromStdString(entry.caption));
       row->setGeometry(1, entry.top, 188, app::kKeyMenuRowHeight);
-      connect(row, &MenuRow::entered, this,
+      connect(row, &SkinLabel::entered, this,
               [this, entry, name = panel.name] { Entered(entry, name); });
-      connect(row, &MenuRow::clicked, this,
+      connect(row, &SkinLabel::clicked, this,
               [this, entry, name = panel.name] { Clicked(entry, name); });
       if (entry.group) {
         auto* more = new QLabel(">>", row);

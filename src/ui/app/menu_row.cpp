@@ -1,6 +1,5 @@
 #include "ui/app/menu_row.h"
 
-#include <QMouseEvent>
 #include <QPainter>
 
 namespace orvane::ui {
@@ -23,9 +22,11 @@ void MenuPanel::paintEvent(QPaintEvent*) {
   painter.drawRect(rect().adjusted(0, 0, -1, -1));
 }
 
-MenuRow::MenuRow(const QString& name, QWidget* parent) : QLabel(parent) {
-  setObjectName(name);
+MenuRow::MenuRow(const QString& name, QWidget* parent) : SkinLabel(name, parent) {
+  setAttribute(Qt::WA_TranslucentBackground, false);
   setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
+  connect(this, &SkinLabel::entered, this, [this] { SetLit(true); });
+  connect(this, &SkinLabel::left, this, [this] { SetLit(false); });
 }
 
 void MenuRow::SetColours(const QColor& text, const QColor& lit_text, const QColor& lit_back) {
@@ -47,22 +48,6 @@ void MenuRow::paintEvent(QPaintEvent* event) {
   if (lit_) QPainter(this).fillRect(rect(), lit_back_);
   QLabel::paintEvent(event);
 }
-
-// The press is the menu's own: it must not reach the window beneath.
-void MenuRow::mousePressEvent(QMouseEvent* event) { event->accept(); }
-
-void MenuRow::mouseReleaseEvent(QMouseEvent* event) {
-  if (event->button() == Qt::LeftButton && rect().contains(event->position().toPoint())) {
-    emit clicked();
-  }
-}
-
-void MenuRow::enterEvent(QEnterEvent*) {
-  SetLit(true);
-  emit entered();
-}
-
-void MenuRow::leaveEvent(QEvent*) { SetLit(false); }
 
 void MenuRow::hideEvent(QHideEvent*) { SetLit(false); }
 

@@ -4,6 +4,8 @@
 #include <QLabel>
 #include <QWidget>
 
+#include "ui/app/skin_label.h"
+
 namespace orvane::ui {
 
 // A pop-up menu's panel: it paints its own solid background and border, so
@@ -22,26 +24,17 @@ class MenuPanel : public QWidget {
 };
 
 // One row of a pop-up menu: lit while the pointer is over it, plain again
-// the moment it leaves (or the menu closes).
-class MenuRow : public QLabel {
-  Q_OBJECT
-
+// the moment it leaves (or the menu closes). Unlike a button's caption it
+// paints its own background, so no stale text is ever left beneath it.
+class MenuRow : public SkinLabel {
  public:
   MenuRow(const QString& name, QWidget* parent);
   void SetColours(const QColor& text, const QColor& lit_text, const QColor& lit_back);
   void SetLit(bool lit);
   bool Lit() const { return lit_; }
 
- signals:
-  void clicked();
-  void entered();
-
  protected:
   void paintEvent(QPaintEvent* event) override;
-  void mousePressEvent(QMouseEvent* event) override;
-  void mouseReleaseEvent(QMouseEvent* event) override;
-  void enterEvent(QEnterEvent* event) override;
-  void leaveEvent(QEvent* event) override;
   void hideEvent(QHideEvent* event) override;
 
  private:
