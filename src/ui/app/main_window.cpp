@@ -355,6 +355,7 @@ void MainWindow::LoadProfile() {
 
 void MainWindow::ShowPage(app::Page page) {
   SetMarkers();
+  if (page_buttons_) MarkPageButtons();
   if (button_page_) button_page_->Redraw();
   const int shown = page == app::Page::kMain || page == app::Page::kSecond ? 0
                     : page == app::Page::kAdvanced                         ? 1
@@ -382,7 +383,8 @@ void MainWindow::SetInputBlocked(bool blocked) {
     blocker->setAutoFillBackground(no_mouse);
     blocker->raise();
     if (auto* caption = blocker->findChild<QLabel*>()) {
-      caption->setText(no_mouse ? Text("Str100") : QString());
+      // A mouse that is there but unread (a read failed) is not to be connected.
+      caption->setText(no_mouse && !shell_->MouseConnected() ? Text("Str100") : QString());
     }
   }
   // Leaving, minimising and the language never wait for a mouse.
