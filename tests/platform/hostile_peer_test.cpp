@@ -166,8 +166,9 @@ TEST(HostilePeer, ASilentPeerCannotHangACommand) {
   link.Attach(std::move(connection), path, 0x2E71, 0x0D45, 8);
   const auto start = Clock::now();
   EXPECT_FALSE(link.DevCmd(device::CmdStatus));
-  // Five attempts of one call (40 ms) and one 10 ms pause each.
-  EXPECT_LT(Clock::now() - start, std::chrono::milliseconds(300 + 50));
+  // Five attempts of one call (40 ms) and one 10 ms pause each: 250 ms, and
+  // room for a loaded machine.
+  EXPECT_LT(Clock::now() - start, std::chrono::milliseconds(300 + 150));
   EXPECT_TRUE(link.HandleValid()) << "silent is not gone";
   std::filesystem::remove_all(folder);
 }
