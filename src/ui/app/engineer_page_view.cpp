@@ -9,6 +9,7 @@
 #include <QPushButton>
 #include <QRadioButton>
 #include <QTabWidget>
+#include <stdexcept>
 
 #include "core/app/engineer_captions.h"
 #include "core/app/engineer_controls.h"
@@ -142,9 +143,12 @@ void EngineerPageView::Unlock() {
   }
 }
 
+// A name that was never built is a fault of the code that asks: it fails
+// loudly here rather than later through a null pointer.
 QWidget* EngineerPageView::Find(const std::string& name) const {
   const auto found = by_name_.find(name);
-  return found == by_name_.end() ? nullptr : found->second;
+  if (found == by_name_.end()) throw std::logic_error("no control named " + name);
+  return found->second;
 }
 
 void EngineerPageView::ConnectActions(const EngineerActions& actions) {

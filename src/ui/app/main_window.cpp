@@ -18,6 +18,7 @@
 #include <QWindow>
 
 #include "core/app/engineer_captions.h"
+#include "core/app/engineer_controls.h"
 #include "core/app/key_menus.h"
 #include "core/app/layout_keys.h"
 #include "core/app/layout_rules.h"
@@ -46,6 +47,7 @@ MainWindow::MainWindow(platform::HidBackend& backend, platform::Pacer& pacer, st
   setObjectName("TForm1");
   setWindowTitle(kCaption);
   setAttribute(Qt::WA_NoSystemBackground, false);
+  controls_ = std::make_unique<ControlRegistry>(this);
   shell_ = std::make_unique<app::Shell>(backend, pacer, *this, timer_, std::move(exe_dir));
   connect(&timer_.timer, &QTimer::timeout, this, [this] { shell_->DevTimerTimer(); });
   const QImage background = SkinImage("L1_BackGround");
@@ -86,7 +88,6 @@ std::function<std::string(AssemblyKeyDialogView&)>& MainWindow::AssemblyDialogHo
 
 // Each page's binder connects the controls it names to its controller.
 void MainWindow::BindPages() {
-  controls_ = std::make_unique<ControlRegistry>(this);
   ButtonPageBinder::Window window;
   window.skin_width = skin_width_;
   window.skin_height = skin_height_;
@@ -120,7 +121,7 @@ void MainWindow::BuildPages() {
   page_controls_ = std::make_unique<PageControlsView>(
       std::array<QWidget*, 5>{pages_[0], pages_[1], pages_[2], pages_[3], pages_[4]}, this);
   for (const char* record : {"Btn_Start", "Btn_InsertStart", "Btn_FireStart"})
-    rolling_->Attach(static_cast<SkinLabel*>(page_controls_->Find(record)));
+    rolling_->Attach(controls_->Get<SkinLabel>(record));
   BuildKeyLabels();
   BuildKeyMenu();
   BuildEngineerPage();
@@ -176,8 +177,8 @@ void MainWindow::BuildEngineerPage() {
   actions.load_default = [this] { shell_->Btn_DefaultClick(); };
   actions.show = [this](app::Page page) { OnPageButton(page); };
   engineer_->ConnectActions(actions);
-  connect(static_cast<QTabWidget*>(engineer_->Find("Pg_Parameter")), &QTabWidget::currentChanged,
-          this, [this] { HideAllMenu(); });
+  connect(controls_->Get<QTabWidget>(app::kEngineerTabsName), &QTabWidget::currentChanged, this,
+          [this] { HideAllMenu(); });
   // Entering any combo box or edit closes the pop-up menus.
   connect(qApp, &QApplication::focusChanged, this, [this](QWidget*, QWidget* now) {
     if (qobject_cast<QComboBox*>(now) || qobject_cast<QLineEdit*>(now)) HideAllMenu();
@@ -322,7 +323,7 @@ void MainWindow::MarkPageButtons() {
 void MainWindow::OnPageButton(app::Page page) {
   if (shell_->SwitchPage(page)) {
     // The two control pages choose their key mode on the engineer page.
-    auto* key_mode = static_cast<QComboBox*>(engineer_->Find("cb_KeyMode"));
+    auto* key_mode = controls_->Get<QComboBox>("cb_KeyMode");
     if (page == app::Page::kMain) key_mode->setCurrentIndex(0);
     if (page == app::Page::kSecond) key_mode->setCurrentIndex(1);
     MarkPageButtons();

@@ -13,6 +13,8 @@
 #include "ui/app/skin_button.h"
 #include "ui/app/skin_label.h"
 
+#include <stdexcept>
+
 namespace orvane::ui {
 
 namespace {
@@ -267,9 +269,12 @@ void PageControlsView::ShowFireEditor() {
   }
 }
 
+// A name that was never built is a fault of the code that asks: it fails
+// loudly here rather than later through a null pointer.
 QWidget* PageControlsView::Find(const std::string& name) const {
   const auto found = by_name_.find(name);
-  return found == by_name_.end() ? nullptr : found->second;
+  if (found == by_name_.end()) throw std::logic_error("no control named " + name);
+  return found->second;
 }
 
 }  // namespace orvane::ui
