@@ -42,6 +42,12 @@ cmp -s "$work/mouse.bin" "$work/read.bin" || fail "load 2 did not write default 
 "$ctl" get button.1.4 switch.middle-hold switch.dpi-hold >"$work/get.out" || fail "get"
 printf 'button.1.4=Right Click\nswitch.middle-hold=on\nswitch.dpi-hold=off\n' |
   cmp -s - "$work/get.out" || fail "get does not show what set wrote: $(cat "$work/get.out")"
+# The typical change: DPI level 3 to 1600 (index 4 in ParameterA byte 8).
+"$ctl" set dpi.3=1600 dpi.2.colour=#12AB34 >"$work/dpi.out" 2>&1 || fail "set dpi.3"
+[ "$(od -An -tu1 -j 8 -N1 "$work/mouse.bin" | tr -d ' ')" = 4 ] || fail "level 3 is not 1600 in the mouse"
+"$ctl" get dpi.3 dpi.2.colour >"$work/dpi-get.out" || fail "get dpi"
+printf 'dpi.3=1600\ndpi.2.colour=#12AB34\n' | cmp -s - "$work/dpi-get.out" ||
+  fail "get does not show the DPI change: $(cat "$work/dpi-get.out")"
 cp "$work/mouse.bin" "$work/before-set.bin"
 while IFS='|' read -r refused says; do
   if "$ctl" set button.2.2=Back "$refused" >"$work/refused.out" 2>&1; then fail "set $refused"; fi
@@ -52,6 +58,10 @@ button.1.1=Nothing|no function is called 'Nothing'
 aim=3|^Please select a AIM Key in Profile!$
 nope=1|no setting is called 'nope'
 aim=12|the AIM level is 0..11
+dpi.3=1700|a DPI value is one of
+dpi.count=8|the level count is 2..7
+dpi.9=800|no setting is called 'dpi.9'
+dpi.1.colour=red|a colour is #RRGGBB
 CASES
 cmp -s "$work/mouse.bin" "$work/before-set.bin" || fail "a refused set wrote to the mouse"
 

@@ -7,6 +7,7 @@
 #include "core/app/device_stack.h"
 #include "core/app/org_settings.h"
 #include "core/pages/button_page.h"
+#include "core/pages/dpi_page.h"
 
 namespace orvane::app {
 
@@ -18,8 +19,11 @@ struct PageSet {
   using NamingSource = std::function<config::NamingContext()>;
 
   PageSet(DeviceStack& device, const OrgSettings& org, TextLookup text, NamingSource naming)
-      : text(text), buttons(device.configuration, {text, naming, org.gd_enable}) {
+      : text(text),
+        buttons(device.configuration, {text, naming, org.gd_enable}),
+        dpi(device.configuration, org.dpi_count) {
     device.sessions.AddObserver(&buttons);
+    device.sessions.AddObserver(&dpi);
   }
 
   // A new language: every name the pages show follows.
@@ -27,6 +31,7 @@ struct PageSet {
 
   TextLookup text;  // the language the pages name things in
   pages::ButtonPage buttons;
+  pages::DpiPage dpi;
 };
 
 }  // namespace orvane::app

@@ -13,6 +13,10 @@
 //                       as the first language has it, or code:XXXXXX
 //   aim                 the AIM level, 0..11
 //   switch.middle-hold, switch.dpi-hold, switch.gun-hold   on / off
+//   dpi.count           2..7 levels
+//   dpi.N               level N (1..7): one of 500 800 1000 ... 8000
+//   dpi.N.colour        level N's colour, #RRGGBB
+//   dpi.current         the current level, 1..dpi.count
 namespace orvane::app {
 
 enum class SetStatus {
