@@ -31,7 +31,6 @@ class MenuRow : public SkinLabel {
   MenuRow(const QString& name, QWidget* parent);
   void SetColours(const QColor& text, const QColor& lit_text, const QColor& lit_back);
   void SetLit(bool lit);
-  bool Lit() const { return lit_; }
 
  protected:
   void paintEvent(QPaintEvent* event) override;
