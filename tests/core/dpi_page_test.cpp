@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include "core/app/language_table.h"
 #include "core/config/section_checks.h"
 #include "core/session_fixture.h"
 
@@ -9,6 +10,18 @@ namespace orvane::pages {
 namespace {
 
 using testing::SessionFixture;
+
+std::string English(std::string_view key) {
+  static const app::LanguageTable table = app::ShippedLanguage(1);
+  return table.Text(key);
+}
+
+TEST(DpiPage, ValueTexts) {
+  EXPECT_EQ(GetDisplayByIndex(1, English), "500");
+  EXPECT_EQ(GetDisplayByIndex(12, English), "8000");
+  EXPECT_EQ(GetDisplayByIndex(0, English), "");
+  EXPECT_EQ(GetDisplayByIndex(13, English), "");
+}
 
 TEST(DpiPage, TheSliderRulerByX) {
   struct Case {
@@ -27,7 +40,7 @@ TEST(DpiPage, TheSliderRulerByX) {
 // The levels as default image 1 holds them, and what a count change does.
 TEST(DpiPage, ChangingTheCountMakesTheHighestLevelCurrent) {
   SessionFixture f;
-  DpiPage page(f.config);
+  DpiPage page(f.config, English);
   ASSERT_TRUE(page.SetLevelCount(4));
   EXPECT_EQ(page.State().current, 4);
   ASSERT_TRUE(page.SetLevelCount(6));
@@ -61,7 +74,7 @@ TEST(DpiPage, OutOfRangeBytesShowTheNearestChoiceAndStay) {
     a[2] = c.count_byte;
     a[8] = c.value;
     config::SetCurrentDpiLevel(f.config.data.ParameterB, c.current);
-    DpiPage page(f.config);
+    DpiPage page(f.config, English);
     page.ImageShown();
     EXPECT_EQ(page.State().level_count, c.shown_count) << int(c.count_byte);
     EXPECT_EQ(page.State().current, c.shown_current) << int(c.current);
@@ -77,7 +90,7 @@ TEST(DpiPage, OutOfRangeBytesShowTheNearestChoiceAndStay) {
 // The typical change: level 3 to 1600 DPI on its slider, then Apply.
 TEST(DpiPage, Level3To1600ReachesTheMouse) {
   SessionFixture f;
-  DpiPage page(f.config);
+  DpiPage page(f.config, English);
   f.sessions.AddObserver(&page);
   ASSERT_EQ(f.sessions.ReadDevInfo(), device::SessionOutcome::kDone);
   EXPECT_EQ(page.SliderReleased(3, 85), 4);  // 75 < x <= 95 is position 4
@@ -85,6 +98,84 @@ TEST(DpiPage, Level3To1600ReachesTheMouse) {
   const auto& memory = f.mouse.firmware->memory();
   EXPECT_EQ(memory[8], 4);
   EXPECT_TRUE(config::ChecksumMatches(std::span<const uint8_t>(memory.data(), 48)));
+}
+
+// "8000" chosen on the engineer page with eleven steps: the text says 8000,
+// the slider stops at its last step.
+TEST(DpiPage, AValueBeyondTheSliderStopsAtItsLastStep) {
+  for (const int dpi_count : {11, 12}) {
+    SessionFixture f;
+    DpiPage page(f.config, English, dpi_count);
+    ASSERT_TRUE(page.SetValue(1, 11));
+    EXPECT_EQ(page.State().value_text[0], "8000");
+    EXPECT_EQ(page.State().slider_value[0], (dpi_count - 1) * 100);
+    EXPECT_EQ(page.SliderReleased(1, 224), dpi_count - 1);
+    EXPECT_EQ(page.State().value_text[0], dpi_count == 11 ? "6400" : "8000");
+  }
+}
+
+TEST(DpiPage, ColourEditsCorrectTheirText) {
+  struct Case {
+    const char* typed;
+    const char* shown;
+    uint8_t stored;
+  };
+  SessionFixture f;
+  DpiPage page(f.config, English);
+  for (const Case c : {Case{"300", "255", 255}, Case{"", "0", 0}, Case{"17", "17", 17},
+                       Case{"99999999999", "255", 255}, Case{"007", "007", 7}}) {
+    EXPECT_EQ(page.SetColourText(2, DpiPage::Channel::kGreen, c.typed), c.shown) << c.typed;
+    EXPECT_EQ(config::GetDpiColour(f.config.data.ParameterA, 2).g, c.stored) << c.typed;
+  }
+  // Text that is not digits changes nothing.
+  EXPECT_EQ(page.SetColourText(2, DpiPage::Channel::kGreen, "1x"), "7");
+  EXPECT_EQ(page.State().colours[1].g, 7);
+}
+
+// The level names as switches: the next level is added, the highest one
+// from 3 up dropped, and the highest level in use becomes current.
+TEST(DpiPage, LevelNamesSwitchLevels) {
+  SessionFixture f;
+  DpiPage page(f.config, English);
+  ASSERT_TRUE(page.SetLevelCount(4));
+  ASSERT_TRUE(page.SetCurrent(2));
+  struct Case {
+    int clicked;
+    bool acts;
+    int count_after;
+  };
+  for (const Case c :
+       {Case{6, false, 4}, Case{3, false, 4}, Case{5, true, 5}, Case{5, true, 4}, Case{4, true, 3},
+        Case{3, true, 2}, Case{2, false, 2}, Case{1, false, 2}, Case{3, true, 3}}) {
+    EXPECT_EQ(page.ToggleLevel(c.clicked), c.acts) << c.clicked;
+    EXPECT_EQ(page.State().level_count, c.count_after) << c.clicked;
+    if (c.acts) {
+      EXPECT_EQ(page.State().current, c.count_after);
+    }
+  }
+}
+
+// The swatches follow the LED type of the image shown, not a type chosen on
+// the engineer page since.
+TEST(DpiPage, SwatchesFollowTheTypeOfTheImageShown) {
+  struct Case {
+    config::LedType type;
+    SwatchShow swatches;
+  };
+  for (const Case c : {Case{config::LedType::kMcuLed, SwatchShow::kShown},
+                       Case{config::LedType::kRbLed, SwatchShow::kHidden},
+                       Case{config::LedType::kSyncLed, SwatchShow::kHidden},
+                       Case{config::LedType::kBreLed, SwatchShow::kAsBefore}}) {
+    SessionFixture f;
+    DpiPage page(f.config, English);
+    config::SetLedType(f.config.data.ParameterA, c.type);
+    page.ImageShown();
+    EXPECT_EQ(page.State().swatches, c.swatches);
+    EXPECT_EQ(page.CanPickColour(), c.type == config::LedType::kMcuLed);
+    config::SetLedType(f.config.data.ParameterA, config::LedType::kMcuLed);
+    page.SetValue(1, 3);
+    EXPECT_EQ(page.State().swatches, c.swatches) << "an edit does not show a new image";
+  }
 }
 
 }  // namespace

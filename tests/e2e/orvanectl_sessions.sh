@@ -48,6 +48,15 @@ printf 'button.1.4=Right Click\nswitch.middle-hold=on\nswitch.dpi-hold=off\n' |
 "$ctl" get dpi.3 dpi.2.colour >"$work/dpi-get.out" || fail "get dpi"
 printf 'dpi.3=1600\ndpi.2.colour=#12AB34\n' | cmp -s - "$work/dpi-get.out" ||
   fail "get does not show the DPI change: $(cat "$work/dpi-get.out")"
+# Lighting: the strip's mode, count and speed, the light off (LedState 0x32).
+"$ctl" set light.type=strip light.mode=5 light.count=6 light.speed=2 light.status=off \
+  >"$work/light.out" 2>&1 || fail "set light: $(cat "$work/light.out")"
+[ "$(od -An -tu1 -j 50 -N1 "$work/mouse.bin" | tr -d ' ')" = $((5 | 8 | 2 << 5)) ] ||
+  fail "the LED state is not mode 5, off, speed 2 in the mouse"
+[ $(($(od -An -tu1 -j 3 -N1 "$work/mouse.bin") >> 4)) = 7 ] || fail "the strip is not 6 LEDs"
+"$ctl" get light.type light.mode light.count light.speed light.status >"$work/light-get.out"
+printf 'light.type=strip\nlight.mode=5\nlight.count=6\nlight.speed=2\nlight.status=off\n' |
+  cmp -s - "$work/light-get.out" || fail "get does not show the lighting: $(cat "$work/light-get.out")"
 cp "$work/mouse.bin" "$work/before-set.bin"
 while IFS='|' read -r refused says; do
   if "$ctl" set button.2.2=Back "$refused" >"$work/refused.out" 2>&1; then fail "set $refused"; fi
@@ -62,7 +71,13 @@ dpi.3=1700|a DPI value is one of
 dpi.count=8|the level count is 2..7
 dpi.9=800|no setting is called 'dpi.9'
 dpi.1.colour=red|a colour is #RRGGBB
+light.count=14|the strip has 4..13 LEDs
+light.type=rainbow|the LED type is strip, two-colour, sync or breathing
+light.brightness=on|full or half
 CASES
+# A setting the type chosen in the same command does not have.
+if "$ctl" set light.type=sync light.mode=3 >"$work/refused.out" 2>&1; then fail "sync took a mode"; fi
+grep -q 'the LED type sync has no modes' "$work/refused.out" || fail "sync mode: $(cat "$work/refused.out")"
 cmp -s "$work/mouse.bin" "$work/before-set.bin" || fail "a refused set wrote to the mouse"
 
 start_sim --sticky 0xD0=0x00

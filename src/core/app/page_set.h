@@ -8,6 +8,7 @@
 #include "core/app/org_settings.h"
 #include "core/pages/button_page.h"
 #include "core/pages/dpi_page.h"
+#include "core/pages/lighting_page.h"
 
 namespace orvane::app {
 
@@ -21,17 +22,23 @@ struct PageSet {
   PageSet(DeviceStack& device, const OrgSettings& org, TextLookup text, NamingSource naming)
       : text(text),
         buttons(device.configuration, {text, naming, org.gd_enable}),
-        dpi(device.configuration, org.dpi_count) {
+        dpi(device.configuration, text, org.dpi_count),
+        lighting(device.configuration) {
     device.sessions.AddObserver(&buttons);
     device.sessions.AddObserver(&dpi);
+    device.sessions.AddObserver(&lighting);
   }
 
   // A new language: every name the pages show follows.
-  void LanguageChanged() { buttons.LanguageChanged(); }
+  void LanguageChanged() {
+    buttons.LanguageChanged();
+    dpi.LanguageChanged();
+  }
 
   TextLookup text;  // the language the pages name things in
   pages::ButtonPage buttons;
   pages::DpiPage dpi;
+  pages::LightingPage lighting;
 };
 
 }  // namespace orvane::app

@@ -2,11 +2,11 @@
 
 #include <algorithm>
 #include <cctype>
-#include <charconv>
-#include <cstdio>
 #include <optional>
 
 #include "core/app/key_menus.h"
+#include "core/app/page_setting_parts.h"
+#include "core/app/setting_values.h"
 
 namespace orvane::app {
 
@@ -19,15 +19,6 @@ struct ButtonName {
   int profile = 0;
   int button = 0;
 };
-
-std::optional<int> Number(std::string_view text, int low, int high) {
-  int value = 0;
-  const auto [end, error] = std::from_chars(text.data(), text.data() + text.size(), value);
-  if (error != std::errc() || end != text.data() + text.size() || value < low || value > high) {
-    return std::nullopt;
-  }
-  return value;
-}
 
 std::optional<ButtonName> ParseButtonName(const std::string& name) {
   // "button.P.K"
@@ -65,96 +56,6 @@ std::optional<std::string> CodeOfValue(const pages::ButtonPage& page, const std:
   return std::nullopt;
 }
 
-// "dpi.N" and "dpi.N.colour": the level, and whether the colour is meant.
-struct DpiName {
-  int level = 0;
-  bool colour = false;
-};
-
-std::optional<DpiName> ParseDpiName(const std::string& name) {
-  if (name.rfind("dpi.", 0) != 0 || name.size() < 5) return std::nullopt;
-  const auto level = Number(name.substr(4, 1), 1, pages::kDpiLevels);
-  if (!level) return std::nullopt;
-  if (name.size() == 5) return DpiName{*level, false};
-  if (name.substr(5) == ".colour") return DpiName{*level, true};
-  return std::nullopt;
-}
-
-std::string ColourText(config::Rgb colour) {
-  char text[8];
-  std::snprintf(text, sizeof(text), "#%02X%02X%02X", colour.r, colour.g, colour.b);
-  return text;
-}
-
-std::optional<config::Rgb> ParseColour(const std::string& text) {
-  if (text.size() != 7 || text[0] != '#') return std::nullopt;
-  uint8_t bytes[3];
-  for (int i = 0; i < 3; ++i) {
-    const int high = config::HexDigitValue(text[1 + 2 * i]);
-    const int low = config::HexDigitValue(text[2 + 2 * i]);
-    if (high < 0 || low < 0) return std::nullopt;
-    bytes[i] = static_cast<uint8_t>(high * 16 + low);
-  }
-  return config::Rgb{bytes[0], bytes[1], bytes[2]};
-}
-
-std::optional<int> DpiValueIndex(const std::string& text) {
-  const auto dpi = Number(text, 1, 100000);
-  if (!dpi) return std::nullopt;
-  const auto found = std::find(config::kDpiValues.begin(), config::kDpiValues.end(), *dpi);
-  if (found == config::kDpiValues.end()) return std::nullopt;
-  return static_cast<int>(found - config::kDpiValues.begin());
-}
-
-bool GetDpiSetting(const pages::DpiPageState& state, const std::string& name, std::string& value) {
-  if (name == "dpi.count") {
-    value = std::to_string(state.level_count);
-  } else if (name == "dpi.current") {
-    value = std::to_string(state.current);
-  } else if (const auto dpi = ParseDpiName(name)) {
-    value = dpi->colour ? ColourText(state.colours[dpi->level - 1])
-                        : std::to_string(config::kDpiValues[state.value_index[dpi->level - 1]]);
-  } else {
-    return false;
-  }
-  return true;
-}
-
-std::optional<SetResult> SetDpiSetting(pages::DpiPage& page, const std::string& name,
-                                       const std::string& value) {
-  if (name == "dpi.count") {
-    const auto count = Number(value, 2, pages::kDpiLevels);
-    if (!count) return SetResult{SetStatus::kBadValue, "the level count is 2..7"};
-    page.SetLevelCount(*count);
-    return SetResult{};
-  }
-  if (name == "dpi.current") {
-    const int count = page.State().level_count;
-    const auto level = Number(value, 1, count);
-    if (!level) {
-      return SetResult{SetStatus::kBadValue, "the current level is 1.." + std::to_string(count)};
-    }
-    page.SetCurrent(*level);
-    return SetResult{};
-  }
-  const auto dpi = ParseDpiName(name);
-  if (!dpi) return std::nullopt;
-  if (dpi->colour) {
-    const auto colour = ParseColour(value);
-    if (!colour) return SetResult{SetStatus::kBadValue, "a colour is #RRGGBB"};
-    page.SetColour(dpi->level, *colour);
-  } else {
-    const auto index = DpiValueIndex(value);
-    if (!index) {
-      return SetResult{SetStatus::kBadValue,
-                       "a DPI value is one of 500 800 1000 1200 1600 2000 2400 3200 4000 4800 "
-                       "6400 8000"};
-    }
-    page.SetValue(dpi->level, *index);
-  }
-  return SetResult{};
-}
-
 }  // namespace
 
 std::vector<std::string> SettingNames() {
@@ -166,12 +67,8 @@ std::vector<std::string> SettingNames() {
   names.emplace_back("aim");
   for (const char* name : kSwitchNames)
     names.emplace_back(name);
-  names.emplace_back("dpi.count");
-  for (int level = 1; level <= pages::kDpiLevels; ++level) {
-    names.push_back("dpi." + std::to_string(level));
-    names.push_back("dpi." + std::to_string(level) + ".colour");
-  }
-  names.emplace_back("dpi.current");
+  AddDpiSettingNames(names);
+  AddLightingSettingNames(names);
   return names;
 }
 
@@ -190,10 +87,11 @@ bool GetSetting(const PageSet& pages, const std::string& name, std::string& valu
     return true;
   }
   if (const auto which = ParseSwitchName(name)) {
-    value = state.switches[static_cast<size_t>(*which)] ? "on" : "off";
+    value = OnOffText(state.switches[static_cast<size_t>(*which)]);
     return true;
   }
-  return GetDpiSetting(pages.dpi.State(), name, value);
+  return GetDpiSetting(pages.dpi.State(), name, value) ||
+         GetLightingSetting(pages.lighting.State(), name, value);
 }
 
 SetResult SetSetting(PageSet& pages, const std::string& name, const std::string& value) {
@@ -213,14 +111,16 @@ SetResult SetSetting(PageSet& pages, const std::string& name, const std::string&
     return {};
   }
   if (const auto which = ParseSwitchName(name)) {
-    if (value != "on" && value != "off") return {SetStatus::kBadValue, "on or off"};
+    const auto on = OnOff(value);
+    if (!on) return {SetStatus::kBadValue, "on or off"};
     // As a click on the option would: turning one hold on turns the other off.
-    if (page.State().switches[static_cast<size_t>(*which)] != (value == "on")) {
+    if (page.State().switches[static_cast<size_t>(*which)] != *on) {
       page.ClickSwitch(*which);
     }
     return {};
   }
   if (auto result = SetDpiSetting(pages.dpi, name, value)) return *result;
+  if (auto result = SetLightingSetting(pages.lighting, name, value)) return *result;
   return {SetStatus::kUnknownName, "no setting is called '" + name + "'"};
 }
 

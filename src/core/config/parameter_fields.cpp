@@ -176,6 +176,10 @@ void SetLedState(ParameterB& b, LedType type, const LedState& state) {
 
 LedState GetLedState(const ParameterB& b) { return DecodeLedState(b[2]); }
 
+void UpdateLedStateBits(ParameterB& b, uint8_t mask, uint8_t bits) {
+  SetPair(b, 2, static_cast<uint8_t>((b[2] & ~mask) | (bits & mask)));
+}
+
 void SetKeyMode(ParameterB& b, int key_mode) { SetPair(b, 4, key_mode == 2 ? 0x80 : 0x00); }
 
 int GetKeyMode(const ParameterB& b) { return TestBit(b[4], 7) ? 2 : 1; }

@@ -89,6 +89,12 @@ uint8_t EncodeLedState(LedType type, const LedState& state);
 LedState DecodeLedState(uint8_t byte);
 void SetLedState(ParameterB& b, LedType type, const LedState& state);
 LedState GetLedState(const ParameterB& b);
+// Only the bits of `mask` take their value from `bits`: a page changing one
+// part of the LED state leaves the others as the image had them.
+void UpdateLedStateBits(ParameterB& b, uint8_t mask, uint8_t bits);
+constexpr uint8_t kLedModeBits = 0x07;
+constexpr uint8_t kLedOffBit = 0x08;
+constexpr uint8_t kLedSpeedBits = 0xE0;
 
 // KeyModeByte: bit 7 = key mode 2.
 void SetKeyMode(ParameterB& b, int key_mode);

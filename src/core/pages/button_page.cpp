@@ -1,10 +1,11 @@
 #include "core/pages/button_page.h"
 
 #include <algorithm>
-#include <cstdio>
 
 #include "core/app/layout_rules.h"
 #include "core/config/parameter_fields.h"
+#include "core/pages/dpi_page.h"
+#include "core/pages/ruler.h"
 
 namespace orvane::pages {
 
@@ -15,12 +16,6 @@ constexpr uint8_t kAimType = 0x0A;
 
 size_t CodeOffset(int profile, int button) {
   return static_cast<size_t>(27 * (profile - 1) + 3 * (button - 1));
-}
-
-std::string DpiValueKey(int level) {
-  char key[8];
-  std::snprintf(key, sizeof(key), "Str3%02d", level);
-  return key;
 }
 
 }  // namespace
@@ -123,6 +118,12 @@ bool ButtonPage::KeepsALeftClick(int profile, int button, const std::string& cod
   return false;
 }
 
+std::optional<std::string> ButtonPage::AimSliderReleased(int x, int dpi_count) {
+  // With twelve steps the slider reaches 8000, a level the AIM list has no
+  // item for; it is kept as the slider shows it.
+  return ChooseAimLevel(std::min(GetSliderRulerByX(x, dpi_count), kAimChoices));
+}
+
 std::optional<std::string> ButtonPage::ChooseAimLevel(int level) {
   if (level < 0 || level > kAimChoices) return std::nullopt;
   std::optional<std::string> message;
@@ -206,7 +207,8 @@ void ButtonPage::Rebuild() {
   // stored level stays until the user picks another.
   state_.aim_choice = std::clamp(state_.aim_level, 0, kAimChoices - 1);
   if (state_.aim_level >= 0 && state_.aim_level <= kAimChoices) {
-    state_.aim_value = context_.text(DpiValueKey(state_.aim_level));
+    state_.aim_value = GetDisplayByIndex(state_.aim_level + 1, context_.text);
+    state_.aim_slider = state_.aim_level * 100;
   }
   const bool tall = engineer_view_ || (state_.page_profile == 2 && context_.gd_enable);
   state_.key_menu_height = app::KeyMenuHeight(tall);

@@ -33,6 +33,7 @@ struct ButtonPageState {
   int aim_level = 0;               // AIMLevel, as stored (a byte from the mouse may exceed 11)
   int aim_choice = 0;              // cb_AIMKeyValue: the item shown, 0..10
   std::string aim_value;           // lbl_AIMKeyValue; empty until a level 0..11 is shown
+  int aim_slider = 0;              // slider_DPI8: the level's step, 0..1100
   std::array<bool, 3> switches{};  // middle-hold, DPI-hold, gun-hold
   bool gun_switch_shown = false;   // option 3 on this page (where the layout has it)
   int key_menu_height = 170;       // Pnl_Main and Pnl_Special
@@ -84,6 +85,8 @@ class ButtonPage : public device::ImageObserver {
   // cb_AIMKeyValueChange and the command line: the level of every AIM
   // button. Returns "Please select a AIM Key in Profile!" when there is none.
   std::optional<std::string> ChooseAimLevel(int level);
+  // slider_DPI8MouseUp at x pixels on a slider of `dpi_count` steps.
+  std::optional<std::string> AimSliderReleased(int x, int dpi_count);
   // IB_ComboKeyNClick: middle-hold and DPI-hold exclude each other.
   void ClickSwitch(ProfileSwitch which);
   // The engineer check boxes: only the option itself changes.

@@ -1,0 +1,24 @@
+#pragma once
+
+#include <optional>
+#include <string>
+#include <vector>
+
+#include "core/app/page_settings.h"
+
+// Each page's share of the settings by name; page_settings.cpp asks them in
+// turn. A getter or setter answers false or nothing for a name not its own.
+namespace orvane::app {
+
+void AddDpiSettingNames(std::vector<std::string>& names);
+bool GetDpiSetting(const pages::DpiPageState& state, const std::string& name, std::string& value);
+std::optional<SetResult> SetDpiSetting(pages::DpiPage& page, const std::string& name,
+                                       const std::string& value);
+
+void AddLightingSettingNames(std::vector<std::string>& names);
+bool GetLightingSetting(const pages::LightingPageState& state, const std::string& name,
+                        std::string& value);
+std::optional<SetResult> SetLightingSetting(pages::LightingPage& page, const std::string& name,
+                                            const std::string& value);
+
+}  // namespace orvane::app
