@@ -25,6 +25,21 @@ struct StripFixture : SessionFixture {
   LightingPage page{config};
 };
 
+TEST(LightingPage, RowStyles) {
+  struct Case {
+    int style;
+    int current;
+    const char* lit;  // pictures 1..5
+  };
+  for (const Case c : {Case{1, 3, "..x.."}, Case{0, 3, "xxx.."}, Case{1, 0, "....."},
+                       Case{0, -2, "....."}, Case{0, 5, "xxxxx"}}) {
+    std::string lit;
+    for (int picture = 1; picture <= 5; ++picture)
+      lit += PictureLit(c.style, picture, c.current) ? 'x' : '.';
+    EXPECT_EQ(lit, c.lit) << c.style << " " << c.current;
+  }
+}
+
 TEST(LightingPage, CountPicturesAndEdit) {
   StripFixture f(0x01);
   LightingPage& page = f.page;

@@ -8,6 +8,7 @@
 #include "core/app/language_table.h"
 #include "core/app/page_controls.h"
 #include "core/pages/button_page_controls.h"
+#include "core/pages/performance_controls.h"
 #include "core/resources/resources.h"
 
 namespace orvane::app {
@@ -36,8 +37,11 @@ TEST(PageCatalogue, EveryNameABinderUsesIsBuilt) {
     built.insert(pages::KeyLabelName(k));
     built.insert(pages::KeyPictureName(k));
   }
-  for (const std::string& name : pages::ButtonPageControlNames())
-    EXPECT_TRUE(built.count(name)) << name;
+  for (const auto& names : {pages::ButtonPageControlNames(), pages::DpiPageControlNames(),
+                            pages::LightingPageControlNames()}) {
+    for (const std::string& name : names)
+      EXPECT_TRUE(built.count(name)) << name;
+  }
 }
 
 // The window finds controls by name and builds a group before what it holds.

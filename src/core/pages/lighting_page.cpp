@@ -32,6 +32,11 @@ LightingShows ShowsFor(LedType type) {
   }
 }
 
+bool PictureLit(int dpiled_status, int picture, int current) {
+  if (current < 1) return false;
+  return dpiled_status == 1 ? picture == current : picture <= current;
+}
+
 LightingPage::LightingPage(config::Configuration& config) : config_(config) { ImageShown(); }
 
 void LightingPage::ImageShown() {

@@ -24,6 +24,11 @@ struct LightingShows {
 };
 LightingShows ShowsFor(config::LedType type);
 
+// The count and speed rows: with DPILED_Status 1 only the current picture is
+// lit (a marker), with 0 every picture up to it (a bar). A current picture
+// below 1 lights none.
+bool PictureLit(int dpiled_status, int picture, int current);
+
 // The option pairs: each is one bit, shown as two lamps and two radios.
 enum class LightOption { kLightOn, kSwitchKeys, kModeKeys, kFullBright, kKeyModeSaved };
 

@@ -1,6 +1,8 @@
 #pragma once
 
 #include <QColor>
+#include <QPalette>
+#include <QWidget>
 #include <string>
 
 #include "core/app/ini_table.h"
@@ -12,6 +14,13 @@ inline QColor LayoutColour(const app::IniTable& layout, const std::string& secti
                            const std::string& prefix) {
   return QColor(layout.Integer(section, prefix + "_R"), layout.Integer(section, prefix + "_G"),
                 layout.Integer(section, prefix + "_B"));
+}
+
+// One colour of a widget's palette: a label's text, a swatch's fill.
+inline void SetTextColour(QWidget* widget, QPalette::ColorRole role, const QColor& colour) {
+  QPalette palette = widget->palette();
+  palette.setColor(role, colour);
+  widget->setPalette(palette);
 }
 
 }  // namespace orvane::ui

@@ -33,6 +33,8 @@
 #include "ui/app/rolling_caption_view.h"
 #include "ui/config/assembly_key_dialog.h"
 #include "ui/pages/button_page_binder.h"
+#include "ui/pages/dpi_page_binder.h"
+#include "ui/pages/lighting_page_binder.h"
 #include "ui/pages/key_labels_view.h"
 
 namespace orvane::ui {
@@ -84,20 +86,6 @@ std::string MainWindow::AskAssemblyKey() {
 std::function<std::string(AssemblyKeyDialogView&)>& MainWindow::AssemblyDialogHook() {
   static std::function<std::string(AssemblyKeyDialogView&)> hook;
   return hook;
-}
-
-// Each page's binder connects the controls it names to its controller.
-void MainWindow::BindPages() {
-  ButtonPageBinder::Window window;
-  window.skin_width = skin_width_;
-  window.skin_height = skin_height_;
-  window.gun_option_in_layout = [this] {
-    return layout_.Integer(layout_section_, "ComboKey3_Enable") == 1;
-  };
-  window.show_message = [this](const std::string& text) { ShowMessage(text); };
-  window.hide_all_menus = [this] { HideAllMenu(); };
-  window.ask_assembly_key = [this] { return AskAssemblyKey(); };
-  button_page_ = std::make_unique<ButtonPageBinder>(*controls_, *shell_, *key_menus_, window);
 }
 
 void MainWindow::BuildPages() {
@@ -313,7 +301,7 @@ void MainWindow::ApplyLanguage() {
   // The product title names the application; Qt would append a display name
   // to the window caption, which a second start looks for exactly.
   QApplication::setApplicationName(QString::fromStdString(shell_->Text("Title")));
-  if (button_page_) button_page_->Redraw();
+  RedrawPages();
 }
 
 void MainWindow::MarkPageButtons() {
@@ -357,7 +345,7 @@ void MainWindow::LoadProfile() {
 void MainWindow::ShowPage(app::Page page) {
   SetMarkers();
   if (page_buttons_) MarkPageButtons();
-  if (button_page_) button_page_->Redraw();
+  RedrawPages();
   const int shown = page == app::Page::kMain || page == app::Page::kSecond ? 0
                     : page == app::Page::kAdvanced                         ? 1
                     : page == app::Page::kBreathing                        ? 2
@@ -431,9 +419,7 @@ void MainWindow::ShowMacroLibraryNames(const std::vector<std::string>& names) {
   }
 }
 
-void MainWindow::ShowConfiguration(const config::Configuration&) {
-  if (button_page_) button_page_->Redraw();
-}
+void MainWindow::ShowConfiguration(const config::Configuration&) { RedrawPages(); }
 
 void MainWindow::mousePressEvent(QMouseEvent* event) {
   // A press on the page background closes the menus and moves the window:

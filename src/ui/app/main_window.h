@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QBitmap>
+#include <QColor>
 #include <QTimer>
 #include <QWidget>
 #include <array>
@@ -25,6 +26,8 @@ class QLabel;
 namespace orvane::ui {
 
 class ButtonPageBinder;
+class DpiPageBinder;
+class LightingPageBinder;
 class PageButtonsView;
 class KeyLabelsView;
 class RollingCaptionView;
@@ -59,6 +62,8 @@ class MainWindow : public QWidget, public app::ShellView {
   static std::function<void(const QString&)>& MessageHook();
   // Tests drive the assembly-key dialog here instead of a modal run.
   static std::function<std::string(AssemblyKeyDialogView&)>& AssemblyDialogHook();
+  // Tests answer the colour dialog here: the colour chosen, or nothing.
+  static std::function<std::optional<QColor>(const QColor&)>& ColourDialogHook();
 
   // ShellView.
   void ShowPage(app::Page page) override;
@@ -82,6 +87,8 @@ class MainWindow : public QWidget, public app::ShellView {
  private:
   void BuildPages();
   void BindPages();
+  void RedrawPages();
+  std::optional<QColor> AskColour(const QColor& initial);
   // The assembly-key dialog: the code of the key it built, or nothing.
   std::string AskAssemblyKey();
   void BuildKeyLabels();
@@ -123,6 +130,8 @@ class MainWindow : public QWidget, public app::ShellView {
   bool close_after_work_ = false;
   std::unique_ptr<ControlRegistry> controls_;
   std::unique_ptr<ButtonPageBinder> button_page_;
+  std::unique_ptr<DpiPageBinder> dpi_page_;
+  std::unique_ptr<LightingPageBinder> lighting_page_;
   QBitmap skin_mask_;
   int skin_width_ = 0;
   int skin_height_ = 0;

@@ -10,6 +10,7 @@
 
 #include "ui/app/layout_colour.h"
 #include "ui/app/png_image.h"
+#include "ui/app/ruler_slider.h"
 #include "ui/app/skin_button.h"
 #include "ui/app/skin_label.h"
 
@@ -36,12 +37,6 @@ QString CaptionText(const std::string& caption, const PageControlsView::TextLook
   if (caption.empty()) return {};
   if (caption[0] == '=') return QString::fromStdString(caption.substr(1));
   return QString::fromStdString(text(caption));
-}
-
-void SetTextColour(QWidget* widget, QPalette::ColorRole role, const QColor& colour) {
-  QPalette palette = widget->palette();
-  palette.setColor(role, colour);
-  widget->setPalette(palette);
 }
 
 }  // namespace
@@ -85,7 +80,8 @@ QWidget* PageControlsView::Make(const PageControl& control, QWidget* parent, Bui
     }
     case ControlKind::kLamp:
     case ControlKind::kPicture: {
-      auto* picture = new QLabel(parent);
+      // Lamps and row pictures answer clicks as their captions do.
+      auto* picture = new SkinLabel(name, parent);
       const QString source = QString::fromStdString(control.picture) +
                              (control.kind == ControlKind::kLamp ? "_D" : "");
       picture->setPixmap(SkinPicture(source));
@@ -109,7 +105,7 @@ QWidget* PageControlsView::Make(const PageControl& control, QWidget* parent, Bui
       if (control.page == 0) list->setStyleSheet(kFieldStyle);
       return list;
     }
-    case ControlKind::kSlider: return MakeSlider(control, parent);
+    case ControlKind::kSlider: return new RulerSlider(name, control.width, parent);
     case ControlKind::kSwatch: {
       auto* swatch = new QFrame(parent);
       swatch->setAutoFillBackground(true);
@@ -144,19 +140,6 @@ QWidget* PageControlsView::MakeButton(const PageControl& control, QWidget* paren
   button.label->setAlignment(family.startsWith("Gun") ? Qt::AlignHCenter | Qt::AlignBottom
                                                       : Qt::AlignCenter);
   return button.label;
-}
-
-QWidget* PageControlsView::MakeSlider(const PageControl& control, QWidget* parent) {
-  auto* slider = new QWidget(parent);
-  auto* ruler = new QLabel(slider);
-  ruler->setPixmap(SkinPicture("Slider_Ruler"));
-  ruler->setScaledContents(true);
-  ruler->setGeometry(0, 4, control.width, 12);
-  auto* thumb = new QLabel(slider);
-  thumb->setObjectName(QString::fromStdString(control.name) + "_Thumb");
-  thumb->setPixmap(SkinPicture("Slider_Thumb"));
-  thumb->setGeometry(0, 0, thumb->pixmap().width(), thumb->pixmap().height());
-  return slider;
 }
 
 // Pop-up menu items: white text on the macro colour while hovered.

@@ -45,7 +45,6 @@ class PageControlsView : public QObject {
 
   QWidget* Make(const app::PageControl& control, QWidget* parent, Built& built);
   QWidget* MakeButton(const app::PageControl& control, QWidget* parent, Built& built);
-  QWidget* MakeSlider(const app::PageControl& control, QWidget* parent);
   void ConnectMenuHover(QWidget* item);
   void ApplyPlacedVisibility(const Built& built, const app::IniTable& layout,
                              const std::string& section, const app::OrgSettings& settings);

@@ -6,6 +6,7 @@
 
 #include "core/pages/button_page_controls.h"
 #include "ui/app/png_image.h"
+#include "ui/app/ruler_slider.h"
 #include "ui/app/skin_label.h"
 
 namespace orvane::ui {
@@ -62,6 +63,13 @@ void ButtonPageBinder::ConnectOptions() {
             Say(Page().ChooseAimLevel(index));
             Redraw();
           });
+  auto* aim = controls_.Get<RulerSlider>("slider_DPI8");
+  aim->SetRuler(pages::DpiRuler(window_.dpi_count));
+  connect(aim, &RulerSlider::released, this, [this](int x) {
+    window_.hide_all_menus();
+    Say(Page().AimSliderReleased(x, window_.dpi_count));
+    Redraw();
+  });
 }
 
 // ShowPnlMain_OnClick: the key menu beside key label k.
@@ -133,6 +141,7 @@ void ButtonPageBinder::Redraw() {
   const QSignalBlocker quiet(aim);
   aim->setCurrentIndex(state.aim_choice);
   controls_.Get<QLabel>("lbl_AIMKeyValue")->setText(QString::fromStdString(state.aim_value));
+  controls_.Get<RulerSlider>("slider_DPI8")->setValue(state.aim_slider);
   menus_.SetHeight(state.key_menu_height);
 }
 

@@ -25,6 +25,7 @@ class ButtonPageBinder : public QObject {
     std::function<void()> hide_all_menus;
     // The User-defined row: the assembly-key dialog, then its code or nothing.
     std::function<std::string()> ask_assembly_key;
+    int dpi_count = 11;  // the AIM slider's steps
   };
 
   ButtonPageBinder(const ControlRegistry& controls, app::Shell& shell, KeyMenuView& menus,

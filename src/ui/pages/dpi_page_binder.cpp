@@ -1,0 +1,194 @@
+#include "ui/pages/dpi_page_binder.h"
+
+#include <QComboBox>
+#include <QLineEdit>
+#include <QRadioButton>
+#include <QSignalBlocker>
+#include <string>
+
+#include "ui/app/layout_colour.h"
+#include "ui/app/png_image.h"
+#include "ui/app/ruler_slider.h"
+#include "ui/app/skin_label.h"
+
+namespace orvane::ui {
+
+namespace {
+
+constexpr const char* kChannels[3] = {"R", "G", "B"};
+
+std::string Level(int level) { return "DPI" + std::to_string(level); }
+std::string Cpi(int level) { return "CPI" + std::to_string(level); }
+
+void SelectQuietly(QComboBox* combo, int index) {
+  const QSignalBlocker quiet(combo);
+  combo->setCurrentIndex(index);
+}
+
+}  // namespace
+
+DpiPageBinder::DpiPageBinder(const ControlRegistry& controls, app::Shell& shell, Window window)
+    : controls_(controls), shell_(shell), window_(std::move(window)) {
+  for (int level = 1; level <= pages::kDpiLevels; ++level)
+    ConnectLevel(level);
+  ConnectCounts();
+}
+
+void DpiPageBinder::ConnectLevel(int level) {
+  const std::string name = Level(level);
+  auto* slider = controls_.Get<RulerSlider>("slider_" + name);
+  slider->SetRuler(pages::DpiRuler(Page().DpiCount()));
+  connect(slider, &RulerSlider::released, this, [this, level](int x) {
+    Page().SliderReleased(level, x);
+    Redraw();
+  });
+  connect(controls_.Get<SkinLabel>("Img_" + name), &SkinLabel::clicked, this, [this, level] {
+    Page().SetCurrent(level);
+    Redraw();
+  });
+  connect(controls_.Get<SkinLabel>("lbl_" + name), &SkinLabel::clicked, this, [this, level] {
+    if (!window_.names_switch_levels()) return;
+    Page().ToggleLevel(level);
+    Redraw();
+  });
+  connect(controls_.Get<SkinLabel>("lbl_" + name + "Col"), &SkinLabel::clicked, this,
+          [this, level] { PickColour(level); });
+  connect(controls_.Get<QComboBox>("cb_" + Cpi(level)), &QComboBox::activated, this,
+          [this, level](int index) {
+            window_.hide_all_menus();
+            Page().SetValue(level, index);
+            Redraw();
+          });
+  for (int channel = 0; channel < 3; ++channel)
+    ConnectColourEdit(level, channel);
+}
+
+void DpiPageBinder::ConnectColourEdit(int level, int channel) {
+  auto* edit = controls_.Get<QLineEdit>("edt_" + Cpi(level) + kChannels[channel]);
+  connect(edit, &QLineEdit::textEdited, this, [this, edit, level, channel](const QString& text) {
+    const std::string shown = Page().SetColourText(
+        level, static_cast<pages::DpiPage::Channel>(channel), text.toStdString());
+    if (shown != text.toStdString()) edit->setText(QString::fromStdString(shown));
+    Redraw();
+  });
+}
+
+void DpiPageBinder::ConnectCounts() {
+  for (const char* name : {"cbb_DPICount", "cb_CPIStep"}) {
+    connect(controls_.Get<QComboBox>(name), &QComboBox::activated, this, [this](int index) {
+      window_.hide_all_menus();
+      Page().SetLevelCount(index + 2);
+      Redraw();
+    });
+  }
+  connect(controls_.Get<QComboBox>("cb_CurrentCPI"), &QComboBox::activated, this,
+          [this](int index) {
+            window_.hide_all_menus();
+            Page().SetCurrent(index + 1);
+            Redraw();
+          });
+}
+
+// lbl_DPInColClick: only the strip's colours are picked here.
+void DpiPageBinder::PickColour(int level) {
+  if (!Page().CanPickColour() || !Page().State().in_use[static_cast<size_t>(level - 1)]) return;
+  const config::Rgb now = Page().State().colours[static_cast<size_t>(level - 1)];
+  const auto chosen = window_.ask_colour(QColor(now.r, now.g, now.b));
+  if (!chosen) return;
+  Page().SetColour(level,
+                   {static_cast<uint8_t>(chosen->red()), static_cast<uint8_t>(chosen->green()),
+                    static_cast<uint8_t>(chosen->blue())});
+  Redraw();
+}
+
+void DpiPageBinder::Redraw() {
+  RedrawCounts();
+  for (int level = 1; level <= pages::kDpiLevels; ++level) {
+    RedrawLevel(level);
+    RedrawEngineerLevel(level);
+    RedrawSwatch(level);
+  }
+}
+
+void DpiPageBinder::RedrawCounts() {
+  const pages::DpiPageState& state = Page().State();
+  SelectQuietly(controls_.Get<QComboBox>("cbb_DPICount"), state.level_count - 2);
+  SelectQuietly(controls_.Get<QComboBox>("cb_CPIStep"), state.level_count - 2);
+  auto* current = controls_.Get<QComboBox>("cb_CurrentCPI");
+  const QSignalBlocker quiet(current);
+  if (current->count() != state.level_count) {
+    current->clear();
+    for (int level = 1; level <= state.level_count; ++level)
+      current->addItem(QString::number(level));
+  }
+  current->setCurrentIndex(state.current - 1);
+}
+
+void DpiPageBinder::RedrawLevel(int level) {
+  const pages::DpiPageState& state = Page().State();
+  const size_t i = static_cast<size_t>(level - 1);
+  const bool in_use = state.in_use[i];
+  const std::string name = Level(level);
+  auto* slider = controls_.Get<RulerSlider>("slider_" + name);
+  slider->setValue(state.slider_value[i]);
+  slider->setEnabled(in_use);
+  auto* lamp = controls_.Get<QLabel>("Img_" + name);
+  lamp->setPixmap(SkinPicture(level == state.current ? "CbS_E" : "CbS_D"));
+  lamp->setEnabled(in_use);
+  if (!window_.names_switch_levels()) {
+    lamp->setVisible(in_use);
+  } else {
+    SetTextColour(controls_.Get("lbl_" + name), QPalette::WindowText, window_.name_colour(in_use));
+  }
+  controls_.Get<QRadioButton>("rb_" + name)->setChecked(level == state.current);
+  controls_.Get<QLabel>("lbl_" + name + "Value")
+      ->setText(QString::fromStdString(state.value_text[i]));
+  // In bar style the value shows as bars up to its step.
+  for (int bar = 1; bar <= 11; ++bar) {
+    const bool lit = bar <= state.slider_value[i] / 100 + 1;
+    controls_.Get<QLabel>("Img_" + name + "_" + std::to_string(bar))
+        ->setPixmap(SkinPicture(lit ? "Bar1_E" : "Bar1_D"));
+  }
+}
+
+void DpiPageBinder::RedrawEngineerLevel(int level) {
+  const pages::DpiPageState& state = Page().State();
+  const size_t i = static_cast<size_t>(level - 1);
+  const bool in_use = state.in_use[i];
+  const std::string cpi = Cpi(level);
+  SelectQuietly(controls_.Get<QComboBox>("cb_" + cpi), state.value_index[i]);
+  const uint8_t parts[3] = {state.colours[i].r, state.colours[i].g, state.colours[i].b};
+  for (int channel = 0; channel < 3; ++channel) {
+    auto* edit = controls_.Get<QLineEdit>("edt_" + cpi + kChannels[channel]);
+    // Leading zeros being typed stay; the number is what counts.
+    if (edit->text().toInt() != parts[channel] || edit->text().isEmpty()) {
+      edit->setText(QString::number(parts[channel]));
+    }
+    if (level >= 3) {
+      edit->setVisible(in_use);
+      controls_.Get("lbl_" + cpi + kChannels[channel])->setVisible(in_use);
+    }
+  }
+  if (level >= 3) {
+    controls_.Get("cb_" + cpi)->setVisible(in_use);
+    controls_.Get("lbl_" + cpi)->setVisible(in_use);
+  }
+}
+
+void DpiPageBinder::RedrawSwatch(int level) {
+  const pages::DpiPageState& state = Page().State();
+  const size_t i = static_cast<size_t>(level - 1);
+  const std::string name = Level(level);
+  QWidget* click = controls_.Get("lbl_" + name + "Col");
+  click->setEnabled(state.in_use[i]);
+  if (state.swatches == pages::SwatchShow::kAsBefore) return;
+  const bool shown = state.swatches == pages::SwatchShow::kShown;
+  QWidget* fill = controls_.Get("cs_" + name + "Col");
+  for (QWidget* part : {fill, controls_.Get("Img_" + name + "Col"), click})
+    part->setVisible(shown);
+  if (shown)
+    SetTextColour(fill, QPalette::Window,
+                  QColor(state.colours[i].r, state.colours[i].g, state.colours[i].b));
+}
+
+}  // namespace orvane::ui
