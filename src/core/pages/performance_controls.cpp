@@ -44,11 +44,30 @@ std::vector<std::string> LightingPageControlNames() {
     names.push_back(std::string("lbl_") + stem);
     names.push_back(std::string("rb_") + stem);
   }
-  Add(names, {"Img_SaveKeyMode", "Img_NoSaveKeyMode", "lbl_SaveKeyMode", "lbl_NoSaveKeyMode",
-              "rb_Save", "rb_NoSave", "cb_KeyMode", "rb_MCULED", "rb_RBLED", "rb_SyncLED",
-              "rb_BreLED", "cb_MCULEDCurrentMode", "cb_RBLEDCurrentMode", "edt_MCULEDNum",
-              "edt_MCULEDCrtStep", "slider_Breath_Speed", "gbRBLEDMode", "gbLCPI",
-              "gbMCULEDControlMode", "gbMCULEDCurrent", "gbMCULEDCPIColor"});
+  Add(names, {"Img_SaveKeyMode",
+              "Img_NoSaveKeyMode",
+              "lbl_SaveKeyMode",
+              "lbl_NoSaveKeyMode",
+              "rb_Save",
+              "rb_NoSave",
+              "cb_KeyMode",
+              "rb_MCULED",
+              "rb_RBLED",
+              "rb_SyncLED",
+              "rb_BreLED",
+              "cb_MCULEDCurrentMode",
+              "cb_RBLEDCurrentMode",
+              "edt_MCULEDNum",
+              "edt_MCULEDCrtStep",
+              "slider_Breath_Speed",
+              "gbRBLEDMode",
+              "gbLCPI",
+              "gbMCULEDControlMode",
+              "gbMCULEDCurrent",
+              "gbMCULEDCPIColor",
+              "lbl_LED_Effect_Setting",
+              "lbl_LED_Effect_Slow",
+              "lbl_LED_Effect_Fast"});
   for (int k = 1; k <= 7; ++k) {
     for (const char* stem :
          {"cb_Mode", "lbl_MCULEDMode", "Img_MCULEDMode", "lbl_RBLEDMode", "Img_RBLEDMode"})

@@ -34,8 +34,8 @@
 #include "ui/config/assembly_key_dialog.h"
 #include "ui/pages/button_page_binder.h"
 #include "ui/pages/dpi_page_binder.h"
-#include "ui/pages/lighting_page_binder.h"
 #include "ui/pages/key_labels_view.h"
+#include "ui/pages/lighting_page_binder.h"
 
 namespace orvane::ui {
 

@@ -186,9 +186,11 @@ void DpiPageBinder::RedrawSwatch(int level) {
   QWidget* fill = controls_.Get("cs_" + name + "Col");
   for (QWidget* part : {fill, controls_.Get("Img_" + name + "Col"), click})
     part->setVisible(shown);
-  if (shown)
-    SetTextColour(fill, QPalette::Window,
-                  QColor(state.colours[i].r, state.colours[i].g, state.colours[i].b));
+  // The page's style sheet outranks a palette, so the fill is a style too.
+  if (shown) {
+    const QColor colour(state.colours[i].r, state.colours[i].g, state.colours[i].b);
+    fill->setStyleSheet("background-color: " + colour.name() + "; border: none;");
+  }
 }
 
 }  // namespace orvane::ui

@@ -264,8 +264,12 @@ void LightingPageBinder::RedrawShown() {
   ShowAll("Img_MCULEDNum_", pages::kLedCountPictures, shows.strip);
   ShowAll("lbl_MCULEDNum_", pages::kLedCountPictures, shows.strip);
   ShowAll("Img_MCULEDStep_", pages::kLedSpeedPictures, shows.strip && bars);
-  ShowAll("lbl_MCULEDStep_", pages::kLedSpeedPictures, shows.strip);
+  ShowAll("lbl_MCULEDStep_", pages::kLedSpeedPictures, shows.strip && bars);
   controls_.Get("slider_Breath_Speed")->setVisible(shows.strip && !bars);
+  // The speed's captions go with its row: a lone "Slow ... Fast" would
+  // promise a setting this LED does not have.
+  for (const char* name : {"lbl_LED_Effect_Setting", "lbl_LED_Effect_Slow", "lbl_LED_Effect_Fast"})
+    controls_.Get(name)->setVisible(shows.strip);
 }
 
 }  // namespace orvane::ui
