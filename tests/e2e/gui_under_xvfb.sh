@@ -3,7 +3,7 @@
 # and reads the mouse and paints its main page, three more and the engineer
 # page (screenshots are kept in the build folder), opens every key sub-menu,
 # gives a button a new function that reaches the mouse with Apply, refuses to
-# give away the last Left Click, a second start raises the first window and
+# give away the last Left Click, sets DPI level 3 to 1600 on its slider, a second start raises the first window and
 # exits, and an Apply whose byte never sticks shows "Fail".
 set -euo pipefail
 sim=$1
@@ -128,6 +128,26 @@ message_shown || fail "no message when the last Left Click was replaced"
 xdotool key Return
 sleep 0.3
 [ "$(byte_at "$work/mouse.bin" 64)" = 010100 ] || fail "button 1 lost its Left Click"
+
+# The typical change: the advanced page, DPI level 3's slider (at 512,273 in
+# the window) released 85 pixels in, on the stop of 1600; Apply. ParameterA
+# byte 8 then holds index 4 in the mouse, and a read of it passes its check.
+xdotool mousemove $((190 + 350)) 186 click 1
+sleep 0.5
+click_at $((512 + 85)) $((273 + 10))
+import -window root "$shots/dpi-1600.png" || true
+[ "$(od -An -tu1 -j 8 -N1 "$work/mouse.bin" | tr -d ' ')" != 4 ] || fail "1600 was there before"
+xdotool mousemove 895 664 click 1
+for _ in $(seq 40); do
+  [ "$(od -An -tu1 -j 8 -N1 "$work/mouse.bin" | tr -d ' ')" = 4 ] && break
+  sleep 0.25
+done
+[ "$(od -An -tu1 -j 8 -N1 "$work/mouse.bin" | tr -d ' ')" = 4 ] || fail "1600 did not reach level 3"
+for _ in $(seq 60); do
+  [ "$(windows)" = 1 ] && break
+  sleep 0.2
+done
+[ "$("$ctl" get dpi.3)" = dpi.3=1600 ] || fail "the mouse does not read back 1600 at level 3"
 
 timeout 10 "$gui" || fail "a second start did not exit"
 [ "$(xdotool search --name '^Orvane Gaming Mouse v1.0$' | wc -l)" = 1 ] || fail "two windows"
