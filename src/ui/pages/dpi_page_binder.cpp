@@ -146,8 +146,9 @@ void DpiPageBinder::RedrawLevel(int level) {
   // In bar style the value shows as bars up to its step.
   for (int bar = 1; bar <= 11; ++bar) {
     const bool lit = bar <= state.slider_value[i] / 100 + 1;
-    controls_.Get<QLabel>("Img_" + name + "_" + std::to_string(bar))
-        ->setPixmap(SkinPicture(lit ? "Bar1_E" : "Bar1_D"));
+    auto* picture = controls_.Get<QLabel>("Img_" + name + "_" + std::to_string(bar));
+    picture->setPixmap(SkinPicture(lit ? "Bar1_E" : "Bar1_D"));
+    picture->setEnabled(in_use);
   }
 }
 
