@@ -51,8 +51,12 @@ void DpiPageBinder::ConnectLevel(int level) {
     Page().ToggleLevel(level);
     Redraw();
   });
-  connect(controls_.Get<SkinLabel>("lbl_" + name + "Col"), &SkinLabel::clicked, this,
-          [this, level] { PickColour(level); });
+  // The frame picture is solid: the fill goes over it, inside its border,
+  // and the click label over both.
+  controls_.Get("cs_" + name + "Col")->raise();
+  auto* swatch_click = controls_.Get<SkinLabel>("lbl_" + name + "Col");
+  swatch_click->raise();
+  connect(swatch_click, &SkinLabel::clicked, this, [this, level] { PickColour(level); });
   connect(controls_.Get<QComboBox>("cb_" + Cpi(level)), &QComboBox::activated, this,
           [this, level](int index) {
             window_.hide_all_menus();
