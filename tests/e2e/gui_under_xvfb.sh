@@ -103,17 +103,22 @@ hover_at 200 359                 # Standard Mouse Keys
 click_at 420 384                 # Right Click
 "$ctl" list >/dev/null || fail "the mouse is gone"
 byte_at() { od -An -tx1 -j "$2" -N3 "$1" | tr -d ' '; }
+# Apply's write reaches the mouse: the three bytes at an offset become what
+# is expected; then the read-back runs until the busy window is gone.
+apply_reaches() {
+  for _ in $(seq 40); do
+    [ "$(byte_at "$work/mouse.bin" "$1")" = "$2" ] && break
+    sleep 0.25
+  done
+  [ "$(byte_at "$work/mouse.bin" "$1")" = "$2" ] || return 1
+  for _ in $(seq 60); do
+    [ "$(windows)" = 1 ] && return 0
+    sleep 0.2
+  done
+}
 [ "$(byte_at "$work/mouse.bin" 73)" = 010800 ] || fail "a pick reached the mouse before Apply"
 xdotool mousemove 895 664 click 1
-for _ in $(seq 40); do
-  [ "$(byte_at "$work/mouse.bin" 73)" = 010200 ] && break
-  sleep 0.25
-done
-[ "$(byte_at "$work/mouse.bin" 73)" = 010200 ] || fail "Right Click did not reach button 4 of the mouse"
-for _ in $(seq 60); do  # the read-back, until the busy window is gone
-  [ "$(windows)" = 1 ] && break
-  sleep 0.2
-done
+apply_reaches 73 010200 || fail "Right Click did not reach button 4 of the mouse"
 import -window root "$shots/button-picked.png" || true
 # The only Left Click cannot go: Key1 (at 60,140), Standard, Right Click.
 click_at 135 160
@@ -136,17 +141,10 @@ xdotool mousemove $((190 + 350)) 186 click 1
 sleep 0.5
 click_at $((512 + 85)) $((273 + 10))
 import -window root "$shots/dpi-1600.png" || true
-[ "$(od -An -tu1 -j 8 -N1 "$work/mouse.bin" | tr -d ' ')" != 4 ] || fail "1600 was there before"
+levels=$(byte_at "$work/mouse.bin" 6)  # levels 1..3
+[ "${levels:4:2}" != 04 ] || fail "1600 was there before"
 xdotool mousemove 895 664 click 1
-for _ in $(seq 40); do
-  [ "$(od -An -tu1 -j 8 -N1 "$work/mouse.bin" | tr -d ' ')" = 4 ] && break
-  sleep 0.25
-done
-[ "$(od -An -tu1 -j 8 -N1 "$work/mouse.bin" | tr -d ' ')" = 4 ] || fail "1600 did not reach level 3"
-for _ in $(seq 60); do
-  [ "$(windows)" = 1 ] && break
-  sleep 0.2
-done
+apply_reaches 6 "${levels:0:4}04" || fail "1600 did not reach level 3"
 [ "$("$ctl" get dpi.3)" = dpi.3=1600 ] || fail "the mouse does not read back 1600 at level 3"
 
 timeout 10 "$gui" || fail "a second start did not exit"

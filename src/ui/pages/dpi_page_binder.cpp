@@ -28,7 +28,10 @@ void SelectQuietly(QComboBox* combo, int index) {
 }  // namespace
 
 DpiPageBinder::DpiPageBinder(const ControlRegistry& controls, app::Shell& shell, Window window)
-    : controls_(controls), shell_(shell), window_(std::move(window)) {
+    : PageBinder(window.hide_all_menus),
+      controls_(controls),
+      shell_(shell),
+      window_(std::move(window)) {
   for (int level = 1; level <= pages::kDpiLevels; ++level)
     ConnectLevel(level);
   ConnectCounts();
@@ -38,18 +41,10 @@ void DpiPageBinder::ConnectLevel(int level) {
   const std::string name = Level(level);
   auto* slider = controls_.Get<RulerSlider>("slider_" + name);
   slider->SetRuler(pages::DpiRuler(Page().DpiCount()));
-  connect(slider, &RulerSlider::released, this, [this, level](int x) {
-    Page().SliderReleased(level, x);
-    Redraw();
-  });
-  connect(controls_.Get<SkinLabel>("Img_" + name), &SkinLabel::clicked, this, [this, level] {
-    Page().SetCurrent(level);
-    Redraw();
-  });
-  connect(controls_.Get<SkinLabel>("lbl_" + name), &SkinLabel::clicked, this, [this, level] {
-    if (!window_.names_switch_levels()) return;
-    Page().ToggleLevel(level);
-    Redraw();
+  OnRelease(slider, [this, level](int x) { Page().SliderReleased(level, x); });
+  OnClick(controls_.Get<SkinLabel>("Img_" + name), [this, level] { Page().SetCurrent(level); });
+  OnClick(controls_.Get<SkinLabel>("lbl_" + name), [this, level] {
+    if (window_.names_switch_levels()) Page().ToggleLevel(level);
   });
   // The frame picture is solid: the fill goes over it, inside its border,
   // and the click label over both.
@@ -57,40 +52,23 @@ void DpiPageBinder::ConnectLevel(int level) {
   auto* swatch_click = controls_.Get<SkinLabel>("lbl_" + name + "Col");
   swatch_click->raise();
   connect(swatch_click, &SkinLabel::clicked, this, [this, level] { PickColour(level); });
-  connect(controls_.Get<QComboBox>("cb_" + Cpi(level)), &QComboBox::activated, this,
-          [this, level](int index) {
-            window_.hide_all_menus();
-            Page().SetValue(level, index);
-            Redraw();
-          });
-  for (int channel = 0; channel < 3; ++channel)
-    ConnectColourEdit(level, channel);
-}
-
-void DpiPageBinder::ConnectColourEdit(int level, int channel) {
-  auto* edit = controls_.Get<QLineEdit>("edt_" + Cpi(level) + kChannels[channel]);
-  connect(edit, &QLineEdit::textEdited, this, [this, edit, level, channel](const QString& text) {
-    const std::string shown = Page().SetColourText(
-        level, static_cast<pages::DpiPage::Channel>(channel), text.toStdString());
-    if (shown != text.toStdString()) edit->setText(QString::fromStdString(shown));
-    Redraw();
-  });
+  OnChoice(controls_.Get<QComboBox>("cb_" + Cpi(level)),
+           [this, level](int index) { Page().SetValue(level, index); });
+  for (int channel = 0; channel < 3; ++channel) {
+    const auto part = static_cast<pages::DpiPage::Channel>(channel);
+    OnTyped(controls_.Get<QLineEdit>("edt_" + Cpi(level) + kChannels[channel]),
+            [this, level, part](const std::string& typed) {
+              return Page().SetColourText(level, part, typed);
+            });
+  }
 }
 
 void DpiPageBinder::ConnectCounts() {
-  for (const char* name : {"cbb_DPICount", "cb_CPIStep"}) {
-    connect(controls_.Get<QComboBox>(name), &QComboBox::activated, this, [this](int index) {
-      window_.hide_all_menus();
-      Page().SetLevelCount(index + 2);
-      Redraw();
-    });
-  }
-  connect(controls_.Get<QComboBox>("cb_CurrentCPI"), &QComboBox::activated, this,
-          [this](int index) {
-            window_.hide_all_menus();
-            Page().SetCurrent(index + 1);
-            Redraw();
-          });
+  for (const char* name : {"cbb_DPICount", "cb_CPIStep"})
+    OnChoice(controls_.Get<QComboBox>(name),
+             [this](int index) { Page().SetLevelCount(index + 2); });
+  OnChoice(controls_.Get<QComboBox>("cb_CurrentCPI"),
+           [this](int index) { Page().SetCurrent(index + 1); });
 }
 
 // lbl_DPInColClick: only the strip's colours are picked here.

@@ -1,12 +1,12 @@
 #pragma once
 
 #include <QColor>
-#include <QObject>
 #include <functional>
 #include <optional>
 
 #include "core/app/shell.h"
 #include "ui/app/control_registry.h"
+#include "ui/pages/page_binder.h"
 
 namespace orvane::ui {
 
@@ -14,7 +14,7 @@ namespace orvane::ui {
 // value texts and colour swatches, the level count, and the engineer page's
 // combos and colour edits. Every action goes to the DPI controller; every
 // redraw comes from its state.
-class DpiPageBinder : public QObject {
+class DpiPageBinder : public PageBinder {
  public:
   struct Window {
     std::function<void()> hide_all_menus;
@@ -29,13 +29,12 @@ class DpiPageBinder : public QObject {
 
   DpiPageBinder(const ControlRegistry& controls, app::Shell& shell, Window window);
 
-  void Redraw();
+  void Redraw() override;
 
  private:
   pages::DpiPage& Page() { return shell_.Pages().dpi; }
   void ConnectLevel(int level);
   void ConnectCounts();
-  void ConnectColourEdit(int level, int channel);
   void PickColour(int level);
   void RedrawCounts();
   void RedrawLevel(int level);

@@ -59,19 +59,18 @@ std::string Numbered(const std::string& stem, int k) { return stem + std::to_str
 
 LightingPageBinder::LightingPageBinder(const ControlRegistry& controls, app::Shell& shell,
                                        Window window)
-    : controls_(controls), shell_(shell), window_(std::move(window)) {
+    : PageBinder(window.hide_all_menus),
+      controls_(controls),
+      shell_(shell),
+      window_(std::move(window)) {
   ConnectOptions();
   ConnectTypes();
   ConnectModes();
   ConnectRows();
 }
 
-void LightingPageBinder::OnClick(const std::string& name, std::function<void()> action) {
-  connect(controls_.Get<SkinLabel>(name), &SkinLabel::clicked, this, [this, action] {
-    window_.hide_all_menus();
-    action();
-    Redraw();
-  });
+void LightingPageBinder::OnClickOf(const std::string& name, std::function<void()> act) {
+  OnClick(controls_.Get<SkinLabel>(name), std::move(act));
 }
 
 void LightingPageBinder::ConnectOptions() {
@@ -79,29 +78,22 @@ void LightingPageBinder::ConnectOptions() {
     for (int choice = 0; choice < 2; ++choice) {
       const bool on = choice == 0;
       const LightOption which = option.option;
-      OnClick(option.clicks[choice], [this, which, on] { Page().SetOption(which, on); });
+      OnClickOf(option.clicks[choice], [this, which, on] { Page().SetOption(which, on); });
       if (option.lamps[choice] != option.clicks[choice]) {
-        OnClick(option.lamps[choice], [this, which, on] { Page().SetOption(which, on); });
+        OnClickOf(option.lamps[choice], [this, which, on] { Page().SetOption(which, on); });
       }
       connect(controls_.Get<QRadioButton>(option.radios[choice]), &QRadioButton::clicked, this,
-              [this, which, on] {
-                window_.hide_all_menus();
-                Page().SetOption(which, on);
-                Redraw();
-              });
+              [this, which, on] { Act([&] { Page().SetOption(which, on); }); });
     }
   }
-  OnClick("lbl_SaveKeyMode", [this] { Page().SetOption(LightOption::kFullBright, true); });
-  OnClick("lbl_NoSaveKeyMode", [this] { Page().SetOption(LightOption::kFullBright, false); });
+  OnClickOf("lbl_SaveKeyMode", [this] { Page().SetOption(LightOption::kFullBright, true); });
+  OnClickOf("lbl_NoSaveKeyMode", [this] { Page().SetOption(LightOption::kFullBright, false); });
 }
 
 void LightingPageBinder::ConnectTypes() {
   for (int t = 0; t < 4; ++t) {
-    connect(controls_.Get<QRadioButton>(kTypeRadios[t]), &QRadioButton::clicked, this, [this, t] {
-      window_.hide_all_menus();
-      Page().SetType(static_cast<config::LedType>(t));
-      Redraw();
-    });
+    connect(controls_.Get<QRadioButton>(kTypeRadios[t]), &QRadioButton::clicked, this,
+            [this, t] { Act([&] { Page().SetType(static_cast<config::LedType>(t)); }); });
   }
 }
 
@@ -112,53 +104,33 @@ void LightingPageBinder::ConnectModes() {
               Page().EnableMode(k, checked);
               Redraw();
             });
-    OnClick(Numbered("lbl_MCULEDMode", k), [this, k] { Page().SetMcuMode(k); });
-    OnClick(Numbered("Img_MCULEDMode", k), [this, k] { Page().ClickMcuModePicture(k); });
-    OnClick(Numbered("lbl_RBLEDMode", k), [this, k] { Page().SetRbMode(k); });
-    OnClick(Numbered("Img_RBLEDMode", k), [this, k] { Page().SetRbMode(k); });
+    OnClickOf(Numbered("lbl_MCULEDMode", k), [this, k] { Page().SetMcuMode(k); });
+    OnClickOf(Numbered("Img_MCULEDMode", k), [this, k] { Page().ClickMcuModePicture(k); });
+    OnClickOf(Numbered("lbl_RBLEDMode", k), [this, k] { Page().SetRbMode(k); });
+    OnClickOf(Numbered("Img_RBLEDMode", k), [this, k] { Page().SetRbMode(k); });
   }
-  connect(controls_.Get<QComboBox>("cb_MCULEDCurrentMode"), &QComboBox::activated, this,
-          [this](int index) {
-            window_.hide_all_menus();
-            Page().SetMcuMode(index + 1);
-            Redraw();
-          });
-  connect(controls_.Get<QComboBox>("cb_RBLEDCurrentMode"), &QComboBox::activated, this,
-          [this](int index) {
-            window_.hide_all_menus();
-            Page().SetRbMode(index + 1);
-            Redraw();
-          });
+  OnChoice(controls_.Get<QComboBox>("cb_MCULEDCurrentMode"),
+           [this](int index) { Page().SetMcuMode(index + 1); });
+  OnChoice(controls_.Get<QComboBox>("cb_RBLEDCurrentMode"),
+           [this](int index) { Page().SetRbMode(index + 1); });
 }
 
 void LightingPageBinder::ConnectRows() {
   for (int k = 1; k <= pages::kLedCountPictures; ++k)
-    OnClick(Numbered("Img_MCULEDNum_", k), [this, k] { Page().ClickCountPicture(k); });
+    OnClickOf(Numbered("Img_MCULEDNum_", k), [this, k] { Page().ClickCountPicture(k); });
   for (int s = 1; s <= pages::kLedSpeedPictures; ++s)
-    OnClick(Numbered("Img_MCULEDStep_", s), [this, s] { Page().ClickSpeedPicture(s); });
+    OnClickOf(Numbered("Img_MCULEDStep_", s), [this, s] { Page().ClickSpeedPicture(s); });
   auto* slider = controls_.Get<RulerSlider>("slider_Breath_Speed");
   slider->SetRuler(pages::kBreathSpeedRuler);
-  connect(slider, &RulerSlider::released, this, [this](int x) {
-    window_.hide_all_menus();
-    Page().SpeedSliderReleased(x);
-    Redraw();
-  });
+  OnRelease(slider, [this](int x) { Page().SpeedSliderReleased(x); });
   auto* count = controls_.Get<QLineEdit>("edt_MCULEDNum");
-  connect(count, &QLineEdit::textEdited, this, [this, count](const QString& text) {
-    const std::string shown = Page().EditCount(text.toStdString());
-    if (shown != text.toStdString()) count->setText(QString::fromStdString(shown));
-    Redraw();
-  });
+  OnTyped(count, [this](const std::string& typed) { return Page().EditCount(typed); });
   connect(count, &QLineEdit::editingFinished, this, [this, count] {
     count->setText(QString::fromStdString(Page().LeaveCount()));
     Redraw();
   });
-  auto* speed = controls_.Get<QLineEdit>("edt_MCULEDCrtStep");
-  connect(speed, &QLineEdit::textEdited, this, [this, speed](const QString& text) {
-    const std::string shown = Page().EditSpeed(text.toStdString());
-    if (shown != text.toStdString()) speed->setText(QString::fromStdString(shown));
-    Redraw();
-  });
+  OnTyped(controls_.Get<QLineEdit>("edt_MCULEDCrtStep"),
+          [this](const std::string& typed) { return Page().EditSpeed(typed); });
 }
 
 void LightingPageBinder::Redraw() {

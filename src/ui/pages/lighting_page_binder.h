@@ -1,11 +1,11 @@
 #pragma once
 
-#include <QObject>
 #include <functional>
 #include <string>
 
 #include "core/app/shell.h"
 #include "ui/app/control_registry.h"
+#include "ui/pages/page_binder.h"
 
 namespace orvane::ui {
 
@@ -13,7 +13,7 @@ namespace orvane::ui {
 // and radios, the LED type, the two rows of modes, the strip's count and
 // speed rows, the speed slider and the engineer edits. Every action goes to
 // the lighting controller; every redraw comes from its state.
-class LightingPageBinder : public QObject {
+class LightingPageBinder : public PageBinder {
  public:
   struct Window {
     std::function<void()> hide_all_menus;
@@ -22,12 +22,11 @@ class LightingPageBinder : public QObject {
 
   LightingPageBinder(const ControlRegistry& controls, app::Shell& shell, Window window);
 
-  void Redraw();
+  void Redraw() override;
 
  private:
   pages::LightingPage& Page() { return shell_.Pages().lighting; }
-  // Runs a controller action from a click, then redraws.
-  void OnClick(const std::string& name, std::function<void()> action);
+  void OnClickOf(const std::string& name, std::function<void()> act);
   void ConnectOptions();
   void ConnectTypes();
   void ConnectModes();
