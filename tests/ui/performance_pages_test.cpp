@@ -5,6 +5,7 @@
 #include <QLineEdit>
 #include <QRadioButton>
 
+#include "core/app/layout_keys.h"
 #include "core/config/section_checks.h"
 #include "ui/app/png_image.h"
 #include "ui/app/ruler_slider.h"
@@ -99,6 +100,36 @@ class PerformancePagesTest : public QObject {
     QCOMPARE(int(memory[2]), 3);
     QCOMPARE(int(memory[6]), 11);
     QCOMPARE(int(memory[0x30]), 1);
+  }
+
+  // A skin without the count combo: the level names switch levels on and
+  // off, in the skin's colours for a level in use and one not in use.
+  void levelNamesSwitchLevelsWhereTheSkinSaysSo() {
+    WindowFixture f;
+    std::string text = app::EmbeddedText("org1");
+    text +=
+        "\nDPI_Count_Visible=0\nColor_D_Selected_R=250\nColor_D_Selected_G=250\n"
+        "Color_D_Selected_B=250\nColor_D_notSelected_R=90\nColor_D_notSelected_G=90\n"
+        "Color_D_notSelected_B=90\n";
+    f.window->ApplyLayoutTable(1, app::IniTable::Parse(text));
+    f.Plug();
+    f.Click("Btn_Adv_1");
+    QVERIFY(!f.Find("cbb_DPICount")->isVisible());
+    const int count = f.Find<QComboBox>("cb_CPIStep")->currentIndex() + 2;
+    QVERIFY(count < 7);
+    const auto name = [&](int level) {
+      return f.Find<QLabel>(qPrintable(QString("lbl_DPI%1").arg(level)));
+    };
+    QCOMPARE(name(count + 1)->palette().color(QPalette::WindowText), QColor(90, 90, 90));
+    f.Click(qPrintable(QString("lbl_DPI%1").arg(count + 1)));
+    QCOMPARE(f.Find<QComboBox>("cb_CPIStep")->currentIndex(), count - 1);
+    QCOMPARE(name(count + 1)->palette().color(QPalette::WindowText), QColor(250, 250, 250));
+    QVERIFY(f.Find("slider_DPI" + QByteArray::number(count + 1))->isEnabled());
+    QVERIFY(f.Find<QRadioButton>("rb_DPI" + QByteArray::number(count + 1))->isChecked());
+    f.Click(qPrintable(QString("lbl_DPI%1").arg(count + 1)));
+    QCOMPARE(f.Find<QComboBox>("cb_CPIStep")->currentIndex(), count - 2);
+    f.Click("lbl_DPI1");  // levels 1 and 2 stay
+    QCOMPARE(f.Find<QComboBox>("cb_CPIStep")->currentIndex(), count - 2);
   }
 
   void aColourPickedReachesTheEngineerEditsAndTheMouse() {
