@@ -126,6 +126,7 @@ TEST(LightingPage, TypesShowTheirSettings) {
     EXPECT_TRUE(f.page.SetOption(LightOption::kFullBright, false)) << "always there";
     EXPECT_EQ(f.page.ClickCountPicture(2), c.shows.strip);
     EXPECT_EQ(f.page.SetRbMode(2), c.shows.rb_modes);
+    EXPECT_EQ(f.page.EnableMode(2, false), c.shows.strip);
     EXPECT_EQ(config::GetLedType(f.config.data.ParameterA), c.type);
     EXPECT_EQ(f.page.State().led_type_name, "MCULED") << "the name follows a shown image only";
   }

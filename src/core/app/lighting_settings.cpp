@@ -137,8 +137,7 @@ std::optional<SetResult> SetLightingSetting(pages::LightingPage& page, const std
   if (const auto mode = ParseModeEnableName(name)) {
     const auto on = OnOff(value);
     if (!on) return SetResult{SetStatus::kBadValue, "on or off"};
-    page.EnableMode(*mode, *on);
-    return SetResult{};
+    return page.EnableMode(*mode, *on) ? SetResult{} : Refused(page.State(), "strip modes");
   }
   return SetLightingNumber(page, name, value);
 }

@@ -70,6 +70,8 @@ void LightingPage::ImageShown() {
 }
 
 void LightingPage::SetType(LedType type) {
+  // A click on the type already chosen changes nothing stored.
+  if (type == state_.type) return;
   state_.type = type;
   config::SetLedType(config_.data.ParameterA, type);
   // The mode mask belongs to the strip, and the state byte means something
@@ -105,14 +107,13 @@ bool LightingPage::SetOption(LightOption option, bool on) {
 }
 
 bool LightingPage::EnableMode(int mode, bool enabled) {
-  if (!ValidMode(mode)) return false;
+  // Only the strip stores its modes' mask.
+  if (!StripShown() || !ValidMode(mode)) return false;
   state_.modes_enabled[static_cast<size_t>(mode - 1)] = enabled;
   config::SetMcuLedModes(config_.data.ParameterA, state_.type, state_.modes_enabled);
   // The list of modes is rebuilt, and its choice starts again at the first.
-  if (StripShown()) {
-    state_.mcu_mode = 0;
-    StoreMode();
-  }
+  state_.mcu_mode = 0;
+  StoreMode();
   return true;
 }
 

@@ -69,8 +69,8 @@ class LightingPage : public device::ImageObserver {
   // The option radios and lamps. Returns false where the LED type in use
   // shows no such option.
   bool SetOption(LightOption option, bool on);
-  // cb_Mode1..7 (TLRefreshMCULEDMode): the strip's current mode goes back
-  // to the first item.
+  // cb_Mode1..7 (TLRefreshMCULEDMode), the strip's only: its current mode
+  // goes back to the first item.
   bool EnableMode(int mode, bool enabled);
   // cb_MCULEDCurrentMode and lbl_MCULEDModeN: mode 1..7 of the strip.
   bool SetMcuMode(int mode);

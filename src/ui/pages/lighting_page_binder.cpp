@@ -172,6 +172,7 @@ void LightingPageBinder::RedrawModes() {
     auto* box = controls_.Get<QCheckBox>(Numbered("cb_Mode", k));
     const bool enabled = state.modes_enabled[static_cast<size_t>(k - 1)];
     box->setChecked(enabled);
+    box->setEnabled(state.shows.strip);
     const QString item = enabled ? box->text() : QStringLiteral("------");
     if (strip_modes->count() >= k) strip_modes->setItemText(k - 1, item);
     controls_.Get<QLabel>(Numbered("Img_MCULEDMode", k))
