@@ -1,7 +1,9 @@
 #pragma once
 
+#include <QPointer>
 #include <QString>
 #include <QWidget>
+#include <map>
 #include <stdexcept>
 #include <string>
 #include <string_view>
@@ -18,8 +20,7 @@ class ControlRegistry {
 
   template <typename T = QWidget>
   T* Get(std::string_view name) const {
-    QWidget* widget = window_->findChild<QWidget*>(QString::fromUtf8(name.data(), name.size()));
-    if (widget == nullptr) throw std::logic_error("no control named " + std::string(name));
+    QWidget* widget = Find(name);
     T* typed = qobject_cast<T*>(widget);
     if (typed == nullptr) {
       throw std::logic_error("the control " + std::string(name) + " is a " +
@@ -30,7 +31,19 @@ class ControlRegistry {
   }
 
  private:
+  // A redraw asks for hundreds of controls; each name is looked for in the
+  // window's tree once.
+  QWidget* Find(std::string_view name) const {
+    auto found = found_.find(name);
+    if (found != found_.end() && !found->second.isNull()) return found->second;
+    QWidget* widget = window_->findChild<QWidget*>(QString::fromUtf8(name.data(), name.size()));
+    if (widget == nullptr) throw std::logic_error("no control named " + std::string(name));
+    found_[std::string(name)] = widget;
+    return widget;
+  }
+
   QWidget* window_;
+  mutable std::map<std::string, QPointer<QWidget>, std::less<>> found_;
 };
 
 }  // namespace orvane::ui
