@@ -243,6 +243,24 @@ class PerformancePagesTest : public QObject {
     QVERIFY(f.messages.isEmpty());
   }
 
+  // Without key-mode saving the mouse starts in key mode 1: the engineer's
+  // key mode shows 1 and is locked, whichever profile page is open.
+  void keyModeSavingOffLocksKeyModeOne() {
+    WindowFixture f;
+    f.Plug();
+    auto* key_mode = f.Find<QComboBox>("cb_KeyMode");
+    f.Find<QRadioButton>("rb_NoSave")->click();
+    QVERIFY(!key_mode->isEnabled());
+    QCOMPARE(key_mode->currentIndex(), 0);
+    QVERIFY(Shows(f.Find<QLabel>("Img_NoSaveKeyMode"), "RdS_E"));
+    f.Click("Btn_Second_1");
+    QCOMPARE(key_mode->currentIndex(), 0);
+    f.Find<QRadioButton>("rb_Save")->click();
+    QVERIFY(key_mode->isEnabled());
+    f.Click("Btn_Apply_1");
+    QCOMPARE(int(f.firmware->memory()[0] & 0x08), 0);
+  }
+
   // The engineer edits correct what is typed, and the page follows.
   void lightingEditsCorrectTheirText() {
     WindowFixture f;

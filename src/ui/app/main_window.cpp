@@ -310,10 +310,11 @@ void MainWindow::MarkPageButtons() {
 
 void MainWindow::OnPageButton(app::Page page) {
   if (shell_->SwitchPage(page)) {
-    // The two control pages choose their key mode on the engineer page.
+    // The two control pages choose their key mode on the engineer page,
+    // unless the mouse does not keep its key mode: then it is always 1.
     auto* key_mode = controls_->Get<QComboBox>("cb_KeyMode");
     if (page == app::Page::kMain) key_mode->setCurrentIndex(0);
-    if (page == app::Page::kSecond) key_mode->setCurrentIndex(1);
+    if (page == app::Page::kSecond && key_mode->isEnabled()) key_mode->setCurrentIndex(1);
     MarkPageButtons();
   }
 }
