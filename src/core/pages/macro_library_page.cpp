@@ -1,0 +1,221 @@
+#include "core/pages/macro_library_page.h"
+
+#include <algorithm>
+
+#include "core/util/atomic_file.h"
+
+namespace orvane::pages {
+
+namespace {
+
+constexpr const char* kDriverLibraryFile = "Driver_Macro.bin";
+
+macro::MacroName NameFrom(std::span<const uint8_t> record) {
+  macro::MacroName name{};
+  std::copy_n(record.begin(), std::min(record.size(), name.size()), name.begin());
+  return name;
+}
+
+}  // namespace
+
+MacroLibraryPage::MacroLibraryPage(Context context) : context_(std::move(context)) {}
+
+size_t MacroLibraryPage::EntryBytes() const {
+  return context_.eeprom_mode ? macro::kRecordBytes : macro::kBlockBytes;
+}
+
+size_t MacroLibraryPage::Capacity() const {
+  return context_.eeprom_mode ? kEepromEntries : kDriverEntries;
+}
+
+// A record of the entry's file format, read as far as the bytes go.
+LibraryEntry MacroLibraryPage::EntryFrom(std::span<const uint8_t> record) const {
+  LibraryEntry entry;
+  entry.name = NameFrom(record);
+  entry.rest.assign(EntryBytes() - macro::kNameBytes, 0);
+  if (record.size() > macro::kNameBytes) {
+    const auto rest = record.subspan(macro::kNameBytes);
+    std::copy_n(rest.begin(), std::min(rest.size(), entry.rest.size()), entry.rest.begin());
+  }
+  return entry;
+}
+
+macro::LibraryLoad MacroLibraryPage::Load() {
+  entries_.clear();
+  macro::LibraryLoad load;
+  if (context_.eeprom_mode) {
+    macro::MacroLibrary library;
+    load = macro::CheckPCMacro(context_.folder, library);
+    // Entries are contiguous: a record without a name holds none.
+    for (size_t i = 0; i < kEepromEntries; ++i) {
+      if (macro::NameIsEmpty(library.names[i])) continue;
+      entries_.push_back({library.names[i], {library.bodies[i].begin(), library.bodies[i].end()}});
+    }
+  } else {
+    std::vector<macro::DriverBlock> blocks;
+    load = macro::CheckDriverPCMacro(context_.folder, blocks);
+    for (const macro::DriverBlock& block : blocks)
+      entries_.push_back(EntryFrom(block));
+  }
+  state_.selected = -1;
+  Rebuild();
+  return load;
+}
+
+void MacroLibraryPage::ShowList() {
+  state_.listed = true;
+  Rebuild();
+}
+
+void MacroLibraryPage::Select(int index) {
+  state_.selected = index >= 0 && static_cast<size_t>(index) < entries_.size() ? index : -1;
+  Rebuild();
+}
+
+std::optional<int> MacroLibraryPage::Find(const std::string& name) const {
+  for (size_t i = 0; i < entries_.size(); ++i) {
+    if (macro::DecodeMacroName(entries_[i].name) == name) return static_cast<int>(i);
+  }
+  return std::nullopt;
+}
+
+bool MacroLibraryPage::NameTaken(const macro::MacroName& name) const {
+  return std::any_of(entries_.begin(), entries_.end(),
+                     [&](const LibraryEntry& entry) { return entry.name == name; });
+}
+
+std::optional<std::string> MacroLibraryPage::AddEntry(const std::string& name) {
+  if (name.empty() || entries_.size() >= Capacity()) return std::nullopt;
+  if (Find(name)) return context_.text("Str106");
+  LibraryEntry entry;
+  entry.name = macro::EncodeMacroName(name);
+  entry.rest.assign(EntryBytes() - macro::kNameBytes, 0);
+  entries_.push_back(std::move(entry));
+  state_.selected = static_cast<int>(entries_.size()) - 1;
+  return Save();
+}
+
+std::optional<std::string> MacroLibraryPage::RenameSelected(const std::string& name) {
+  if (name.empty() || state_.selected < 0) return std::nullopt;
+  // The entry's own name counts too: renaming to it changes nothing.
+  if (Find(name)) return context_.text("Str106");
+  entries_[static_cast<size_t>(state_.selected)].name = macro::EncodeMacroName(name);
+  return Save();
+}
+
+std::optional<std::string> MacroLibraryPage::DeleteSelected() {
+  if (state_.selected < 0) return std::nullopt;
+  entries_.erase(entries_.begin() + state_.selected);
+  state_.selected = entries_.empty() ? -1 : std::max(state_.selected - 1, 0);
+  return Save();
+}
+
+std::optional<std::string> MacroLibraryPage::ImportOne(std::span<const uint8_t> bytes) {
+  // The last place is kept for a macro made on the page, as it always was.
+  if (context_.eeprom_mode ? entries_.size() + 1 >= Capacity() : entries_.size() >= Capacity()) {
+    return "The macro library is full.";
+  }
+  LibraryEntry entry = EntryFrom(bytes.first(std::min(bytes.size(), EntryBytes())));
+  if (macro::NameIsEmpty(entry.name)) return "The file holds no macro name.";
+  if (NameTaken(entry.name)) return context_.text("Str106");
+  entries_.push_back(std::move(entry));
+  state_.selected = static_cast<int>(entries_.size()) - 1;
+  return Save();
+}
+
+ImportAllResult MacroLibraryPage::ImportAll(std::span<const uint8_t> bytes) {
+  const size_t records =
+      std::min(bytes.size() / EntryBytes(), context_.eeprom_mode ? kEepromEntries : kDriverEntries);
+  std::vector<LibraryEntry> taken;
+  ImportAllResult result;
+  const auto take = [&](LibraryEntry entry) {
+    // Unused records are empty; a record with bytes but no name is a macro
+    // nobody could pick, and is reported.
+    if (macro::NameIsEmpty(entry.name)) {
+      const bool holds =
+          std::any_of(entry.rest.begin(), entry.rest.end(), [](uint8_t byte) { return byte != 0; });
+      if (holds) result.skipped.emplace_back("(a macro without a name)");
+      return;
+    }
+    const bool taken_name = std::any_of(
+        taken.begin(), taken.end(), [&](const LibraryEntry& e) { return e.name == entry.name; });
+    if (taken_name || taken.size() >= Capacity()) {
+      result.skipped.push_back(macro::DecodeMacroName(entry.name));
+      return;
+    }
+    taken.push_back(std::move(entry));
+  };
+  for (size_t i = 0; i < records; ++i)
+    take(EntryFrom(bytes.subspan(i * EntryBytes(), EntryBytes())));
+  result.imported = static_cast<int>(taken.size());
+  // In EEPROM mode the records the file does not reach keep what they held.
+  if (context_.eeprom_mode) {
+    for (size_t i = records; i < entries_.size(); ++i)
+      take(entries_[i]);
+  }
+  entries_ = std::move(taken);
+  state_.selected = -1;
+  state_.listed = true;
+  result.error = Save();
+  return result;
+}
+
+std::optional<std::vector<uint8_t>> MacroLibraryPage::ExportSelected() const {
+  if (state_.selected < 0) return std::nullopt;
+  const LibraryEntry& entry = entries_[static_cast<size_t>(state_.selected)];
+  std::vector<uint8_t> bytes(entry.name.begin(), entry.name.end());
+  bytes.insert(bytes.end(), entry.rest.begin(), entry.rest.end());
+  return bytes;
+}
+
+std::vector<uint8_t> MacroLibraryPage::ExportAll() const {
+  std::vector<uint8_t> bytes;
+  for (const LibraryEntry& entry : entries_) {
+    bytes.insert(bytes.end(), entry.name.begin(), entry.name.end());
+    bytes.insert(bytes.end(), entry.rest.begin(), entry.rest.end());
+  }
+  // "Macro.bin" always holds its 100 records.
+  if (context_.eeprom_mode) bytes.resize(macro::kLibraryFileBytes, 0);
+  return bytes;
+}
+
+macro::MacroBody MacroLibraryPage::BodyOf(int index) const {
+  macro::MacroBody body{};
+  const std::vector<uint8_t>& rest = Entry(index).rest;
+  std::copy_n(rest.begin(), std::min(rest.size(), body.size()), body.begin());
+  return body;
+}
+
+// The library file mirrors the library after every change, written whole.
+std::optional<std::string> MacroLibraryPage::Save() {
+  Rebuild();
+  const std::string file = context_.eeprom_mode ? "Macro.bin" : kDriverLibraryFile;
+  std::string error;
+  if (util::WriteFileAtomically(context_.folder + file, ExportAll(), &error)) return std::nullopt;
+  return "The macro library could not be saved: " + error;
+}
+
+void MacroLibraryPage::Rebuild() {
+  state_.names.clear();
+  for (const LibraryEntry& entry : entries_)
+    state_.names.push_back(macro::DecodeMacroName(entry.name));
+  state_.can_add = entries_.size() < Capacity();
+  state_.macro = {};
+  if (state_.selected < 0) return;
+  const LibraryEntry& entry = entries_[static_cast<size_t>(state_.selected)];
+  std::optional<macro::DecodedStoredMacro> decoded;
+  if (context_.eeprom_mode) {
+    const macro::MacroBody body = BodyOf(state_.selected);
+    decoded = macro::DecodeMacroBody(body);
+  } else {
+    macro::DriverBlock block{};
+    std::copy(entry.name.begin(), entry.name.end(), block.begin());
+    std::copy_n(entry.rest.begin(), entry.rest.size(), block.begin() + macro::kNameBytes);
+    decoded = macro::DecodeDriverBlock(block);
+  }
+  if (!decoded) return;
+  state_.macro = decoded->macro;
+  state_.release_flag = decoded->release_flag;
+}
+
+}  // namespace orvane::pages
