@@ -123,6 +123,18 @@ TEST(MacroSlots, NoRoomOrTheLastLeftClickKeepTheButton) {
   EXPECT_EQ(g.config.DevImage[0x100], 0) << "no slot written";
 }
 
+// An engineer-page button reaches slots 1 to 4: with 4 and 6 played, one of
+// the free slots 1 to 3 takes the macro.
+TEST(MacroSlots, AnEngineerButtonTakesAFreeSlotOfTheFirstFour) {
+  AssignFixture f;
+  f.config.data = WithSlotsUsed({4, 6});
+  f.assignment.key_mode = 2;
+  f.assignment.engineer_page = true;
+  const AssignResult result = LB_NameClick(f.assignment, f.name, f.body, f.config, f.base);
+  ASSERT_EQ(result.kind, AssignResult::Kind::kAssigned);
+  EXPECT_EQ(result.slot, 1);
+}
+
 TEST(MacroSlots, BodiesOneToFourAreCheckedWhenRead) {
   config::Configuration config;
   MacroBody good{};

@@ -125,8 +125,12 @@ AssignResult LB_NameClick(const MacroAssignment& assignment, const MacroName& na
   const ActionCode previous =
       ProfileCodes(data)[9 * (assignment.key_mode - 1) + assignment.button - 1];
   SetProfileCode(data, assignment.key_mode, assignment.button, {0, 0, 0});
+  // The engineer's buttons reach slots 1 to 4: whether there is room is
+  // asked of the same four slots the macro then goes to.
   const int slot_count = assignment.engineer_page ? 4 : 6;
-  if (FindBaseMacroCount(data, base, name) > slot_count) {
+  const int slot = assignment.engineer_page ? FindBaseMacroIndex(data, base, name)
+                                            : FindBaseMacroCount(data, base, name);
+  if (slot > slot_count) {
     SetProfileCode(data, assignment.key_mode, assignment.button, previous);
     return {AssignResult::Kind::kNoRoom, 0, config::CodeText(previous), ""};
   }
@@ -138,8 +142,6 @@ AssignResult LB_NameClick(const MacroAssignment& assignment, const MacroName& na
     SetProfileCode(data, assignment.key_mode, assignment.button, left_click);
     return {AssignResult::Kind::kKeptLeftClick, 0, "010100", assignment.left_click_caption};
   }
-  const int slot = assignment.engineer_page ? FindBaseMacroIndex(data, base, name)
-                                            : FindBaseMacroCount(data, base, name);
   base.names[slot - 1] = name;
   base.bodies[slot - 1] = body;
   RefreshBaseMacroBuf(base, config);
