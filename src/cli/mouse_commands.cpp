@@ -31,7 +31,7 @@ class Session {
         device_(context.pacer, ui_, org_, context.exe_dir),
         pages_(
             device_, org_, [this](std::string_view key) { return language_.Text(key); },
-            [this] { return Naming(); }) {
+            [this] { return Naming(); }, org_.path.empty() ? context.exe_dir : org_.path) {
     device_.sessions.InitNoDevice();
     uint32_t version = kWantedVersion;
     if (!OpenMouse(context.backend, device_.link, kMouseVendorId, kMouseProductId, version)) {
@@ -69,7 +69,7 @@ class Session {
     config::NamingContext naming;
     naming.text = [this](std::string_view key) { return language_.Text(key); };
     naming.eeprom_mode = org_.EepromMode();
-    naming.macro_names = macro::ReadAndRefreshMacro(device_.configuration, base_macros_);
+    naming.macro_names = macro::ReadAndRefreshMacro(device_.configuration, slots_);
     return naming;
   }
 
@@ -77,7 +77,7 @@ class Session {
   PrintingUi ui_;
   app::OrgSettings org_;
   app::LanguageTable language_;
-  macro::BaseMacros base_macros_;
+  macro::BaseMacros slots_;  // for naming only: what the mouse's slots are called
   app::DeviceStack device_;
   app::PageSet pages_;
 };

@@ -220,6 +220,32 @@ class MainWindowTest : public QObject {
     QVERIFY(f.messages.isEmpty());
   }
 
+  // LB_NameClick: a library macro picked in the key menu's macro list goes
+  // into a slot of the mouse, and the button plays it after Apply.
+  void aLibraryMacroPickedInTheKeyMenu() {
+    Fixture f;
+    f.Plug();
+    app::PageSet& pages = f.window->shell().Pages();
+    QCOMPARE(pages.macros.AddEntry("Burst"), std::nullopt);
+    f.window->shell().RefreshPCMacroName();
+    f.Click("Key4");
+    f.Hover("Key_Macro");
+    auto* list = f.Find<QListWidget>("LB_Name");
+    QVERIFY(list->isVisible());
+    QCOMPARE(list->count(), 1);
+    QTest::mouseClick(list->viewport(), Qt::LeftButton, {},
+                      list->visualItemRect(list->item(0)).center());
+    QVERIFY(!list->isVisible());
+    QCOMPARE(f.Find<QLabel>("Key4")->text(), QString("Burst"));
+    QCOMPARE(f.Find<QLabel>("btn_Key104")->text(), QString("Burst"));
+    f.Click("Btn_Apply_1");
+    QCOMPARE(int(f.MouseButton(1, 4)[0]), 0x06);
+    const auto& memory = f.firmware->memory();
+    const auto name = macro::EncodeMacroName("Burst");
+    QVERIFY(std::equal(name.begin(), name.end(), memory.begin() + 0x100));
+    QVERIFY(f.messages.isEmpty());
+  }
+
   void theLastLeftClickCannotBeReplaced() {
     Fixture f;
     f.Plug();
@@ -612,6 +638,8 @@ class MainWindowTest : public QObject {
   void pageSwitchWithAMouse() {
     Fixture f;
     f.Plug();
+    // The profile pages choose the key mode where the mouse keeps it.
+    f.Find<QRadioButton>("rb_Save")->click();
     f.Click("Btn_Second_1");
     QCOMPARE(f.Find<QComboBox>("cb_KeyMode")->currentIndex(), 1);
     f.Click("Btn_Adv_1");

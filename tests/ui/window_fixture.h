@@ -18,12 +18,21 @@ namespace orvane::ui {
 // the test plays DevTimer's ticks itself.
 struct WindowFixture {
   WindowFixture() {
+    // A folder of its own for the files the program keeps beside itself.
+    static int count = 0;
+    folder = std::filesystem::temp_directory_path() /
+             ("orvane-ui-" + std::to_string(QCoreApplication::applicationPid()) + "-" +
+              std::to_string(++count));
+    std::filesystem::create_directories(folder);
     MainWindow::MessageHook() = [this](const QString& text) { messages << text; };
-    window = std::make_unique<MainWindow>(bus, pacer,
-                                          std::filesystem::temp_directory_path().string() + "/");
+    window = std::make_unique<MainWindow>(bus, pacer, folder.string() + "/");
     window->show();
   }
-  ~WindowFixture() { MainWindow::MessageHook() = nullptr; }
+  ~WindowFixture() {
+    MainWindow::MessageHook() = nullptr;
+    window.reset();
+    std::filesystem::remove_all(folder);
+  }
   template <typename T = QWidget>
   T* Find(const char* name) {
     return window->findChild<T*>(name);
@@ -50,6 +59,7 @@ struct WindowFixture {
     window->shell().DevTimerTimer();
   }
 
+  std::filesystem::path folder;
   platform::VirtualPacer pacer;
   sim::SimHidBus bus;
   std::shared_ptr<sim::MouseFirmware> firmware = std::make_shared<sim::MouseFirmware>();

@@ -9,6 +9,7 @@
 #include "core/pages/button_page.h"
 #include "core/pages/dpi_page.h"
 #include "core/pages/lighting_page.h"
+#include "core/pages/macro_library_page.h"
 
 namespace orvane::app {
 
@@ -19,11 +20,16 @@ struct PageSet {
   using TextLookup = std::function<std::string(std::string_view key)>;
   using NamingSource = std::function<config::NamingContext()>;
 
-  PageSet(DeviceStack& device, const OrgSettings& org, TextLookup text, NamingSource naming)
-      : text(text),
+  // `library_folder`: where the macro library's file lives, with a trailing
+  // separator.
+  PageSet(DeviceStack& device, const OrgSettings& org, TextLookup text, NamingSource naming,
+          const std::string& library_folder)
+      : configuration(device.configuration),
+        text(text),
         buttons(device.configuration, {text, naming, org.gd_enable}),
         dpi(device.configuration, text, org.dpi_count),
-        lighting(device.configuration) {
+        lighting(device.configuration),
+        macros({text, library_folder, org.EepromMode()}) {
     device.sessions.AddObserver(&buttons);
     device.sessions.AddObserver(&dpi);
     device.sessions.AddObserver(&lighting);
@@ -35,10 +41,30 @@ struct PageSet {
     dpi.LanguageChanged();
   }
 
+  // LB_NameClick from anywhere: the library macro `name` into a slot and
+  // its code into button `button` of `profile`, or of the open key menu's
+  // target when `profile` is 0. Returns the message to show.
+  std::optional<std::string> AssignLibraryMacro(const std::string& name, int profile = 0,
+                                                int button = 0) {
+    if (!macros.EepromMode()) return "In driver mode the driver binds macros to buttons.";
+    if (!macros.Loaded()) macros.Load();
+    const auto entry = macros.Find(name);
+    if (!entry) return "No macro of the library is called '" + name + "'.";
+    // The slot copies of the configuration are the mouse's: start from them.
+    macro::ReadAndRefreshMacro(configuration, base_macros);
+    const macro::MacroName& stored = macros.Entry(*entry).name;
+    const macro::MacroBody body = macros.BodyOf(*entry);
+    return profile == 0 ? buttons.PickMacro(stored, body, base_macros)
+                        : buttons.AssignMacro(profile, button, stored, body, base_macros);
+  }
+
+  config::Configuration& configuration;
   TextLookup text;  // the language the pages name things in
   pages::ButtonPage buttons;
   pages::DpiPage dpi;
   pages::LightingPage lighting;
+  pages::MacroLibraryPage macros;
+  macro::BaseMacros base_macros;  // the mouse's six slots
 };
 
 }  // namespace orvane::app

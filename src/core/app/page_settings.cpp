@@ -13,6 +13,7 @@ namespace orvane::app {
 namespace {
 
 constexpr const char* kCodePrefix = "code:";
+constexpr const char* kMacroPrefix = "macro:";
 constexpr const char* kSwitchNames[] = {"switch.middle-hold", "switch.dpi-hold", "switch.gun-hold"};
 
 struct ButtonName {
@@ -97,6 +98,12 @@ bool GetSetting(const PageSet& pages, const std::string& name, std::string& valu
 SetResult SetSetting(PageSet& pages, const std::string& name, const std::string& value) {
   pages::ButtonPage& page = pages.buttons;
   if (const auto button = ParseButtonName(name)) {
+    if (value.rfind(kMacroPrefix, 0) == 0) {
+      const auto refusal =
+          pages.AssignLibraryMacro(value.substr(6), button->profile, button->button);
+      if (refusal) return {SetStatus::kRefused, *refusal};
+      return {};
+    }
     const auto code = CodeOfValue(page, value, pages.text);
     if (!code) return {SetStatus::kBadValue, "no function is called '" + value + "'"};
     if (auto refusal = page.AssignCode(button->profile, button->button, *code)) {

@@ -10,7 +10,8 @@
 // rules and refusals as the window.
 //
 //   button.P.K          profile P (1, 2), button K (1..9): a function's name
-//                       as the first language has it, or code:XXXXXX
+//                       as the first language has it, code:XXXXXX, or
+//                       macro:NAME (a library macro into a slot of the mouse)
 //   aim                 the AIM level, 0..11
 //   switch.middle-hold, switch.dpi-hold, switch.gun-hold   on / off
 //   dpi.count           2..7 levels

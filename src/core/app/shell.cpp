@@ -18,14 +18,15 @@ Shell::Shell(platform::HidBackend& backend, platform::Pacer& pacer, ShellView& v
       device_(pacer, *this, settings_, exe_dir_),
       pages_(
           device_, settings_, [this](std::string_view key) { return Text(key); },
-          [this] { return Naming(); }),
+          [this] { return Naming(); }, settings_.path.empty() ? exe_dir_ : settings_.path),
       poll_(backend, device_.link, pacer, *this) {}
 
 config::NamingContext Shell::Naming() const {
   config::NamingContext naming;
   naming.text = [this](std::string_view key) { return Text(key); };
   naming.eeprom_mode = settings_.EepromMode();
-  naming.macro_names = macro_names_;
+  for (const macro::MacroName& name : pages_.base_macros.names)
+    naming.macro_names.push_back(macro::DecodeMacroName(name));
   return naming;
 }
 
@@ -33,8 +34,7 @@ void Shell::Start() {
   timer_.SetEnabled(false);
   lang_index_ = 1;
   // The library lives beside the program, or in MacroPath.
-  const macro::LibraryLoad load =
-      macro::CheckPCMacro(settings_.path.empty() ? exe_dir_ : settings_.path, library_);
+  const macro::LibraryLoad load = pages_.macros.Load();
   if (!load.ok) view_.ShowMessage(load.error);
   RefreshPCMacroName();
   RefreshErrorAP();
@@ -63,7 +63,7 @@ void Shell::EnterRemovalState() {
 void Shell::MouseOpened() { device_.sessions.ReadDevInfo(); }
 
 void Shell::MacroSlotsFilled() {
-  macro_names_ = macro::ReadAndRefreshMacro(device_.configuration, base_macros_);
+  macro::ReadAndRefreshMacro(device_.configuration, pages_.base_macros);
 }
 
 void Shell::DataBufToUI() {
@@ -77,12 +77,8 @@ void Shell::DataBufToUI() {
 }
 
 void Shell::RefreshPCMacroName() {
-  std::vector<std::string> names;
-  for (const macro::MacroName& name : library_.names) {
-    std::string text = macro::DecodeMacroName(name);
-    if (!text.empty()) names.push_back(std::move(text));
-  }
-  view_.ShowMacroLibraryNames(names);
+  pages_.macros.ShowList();
+  view_.ShowMacroLibraryNames(pages_.macros.State().names);
 }
 
 void Shell::ShowBusy() {

@@ -73,7 +73,6 @@ class Shell : public device::PollListener, public device::SessionUi {
   const device::DevicePoll& Poll() const { return poll_; }
   bool MouseConnected() const { return device_.link.HandleValid(); }
   // LB_MacroName: the names of the six mouse macro slots.
-  const std::vector<std::string>& MacroNames() const { return macro_names_; }
   bool EngineerUnlocked() const { return engineer_unlocked_; }
   void UnlockEngineer() { engineer_unlocked_ = true; }
 
@@ -111,10 +110,6 @@ class Shell : public device::PollListener, public device::SessionUi {
   int lang_index_ = 1;
   bool pages_locked_ = true;
   Page page_ = Page::kMain;
-  macro::BaseMacros base_macros_;
-  macro::MacroLibrary library_;  // PCMacroNames, PCMacroBodies
-  // Before the pages: naming a button's code needs them.
-  std::vector<std::string> macro_names_;
   DeviceStack device_;
   PageSet pages_;
   device::DevicePoll poll_;

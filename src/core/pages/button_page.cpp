@@ -118,6 +118,44 @@ bool ButtonPage::KeepsALeftClick(int profile, int button, const std::string& cod
   return false;
 }
 
+std::optional<std::string> ButtonPage::PickMacro(const macro::MacroName& name,
+                                                 const macro::MacroBody& body,
+                                                 macro::BaseMacros& base) {
+  const MenuTarget target = state_.menu;
+  CloseMenu();
+  if (target.kind == MenuTarget::Kind::kNone) return std::nullopt;
+  return AssignMacroTo(target, name, body, base);
+}
+
+std::optional<std::string> ButtonPage::AssignMacro(int profile, int button,
+                                                   const macro::MacroName& name,
+                                                   const macro::MacroBody& body,
+                                                   macro::BaseMacros& base) {
+  if (profile < 1 || profile > 2 || button < 1 || button > 9) return std::nullopt;
+  return AssignMacroTo({MenuTarget::Kind::kPageLabel, profile, button}, name, body, base);
+}
+
+std::optional<std::string> ButtonPage::AssignMacroTo(const MenuTarget& target,
+                                                     const macro::MacroName& name,
+                                                     const macro::MacroBody& body,
+                                                     macro::BaseMacros& base) {
+  macro::MacroAssignment assignment;
+  assignment.engineer_page = target.kind == MenuTarget::Kind::kEngineerButton;
+  assignment.key_mode = target.profile;
+  assignment.button = target.button;
+  assignment.captions = state_.names[static_cast<size_t>(target.profile - 1)];
+  assignment.left_click_caption = context_.text("Str210");
+  const macro::AssignResult result = macro::LB_NameClick(assignment, name, body, config_, base);
+  Rebuild();
+  switch (result.kind) {
+    case macro::AssignResult::Kind::kAssigned: return std::nullopt;
+    case macro::AssignResult::Kind::kKeptLeftClick: return context_.text("Str108");
+    case macro::AssignResult::Kind::kNoRoom: break;
+  }
+  // The menu used to do nothing here; saying why is kinder.
+  return "No macro slot of the mouse is free for this macro.";
+}
+
 std::optional<std::string> ButtonPage::AimSliderReleased(int x, int dpi_count) {
   // With twelve steps the slider reaches 8000, a level the AIM list has no
   // item for; it is kept as the slider shows it.

@@ -9,6 +9,7 @@
 #include "core/config/action_codes.h"
 #include "core/config/data_buf.h"
 #include "core/device/image_observer.h"
+#include "core/macro/macro_slots.h"
 
 namespace orvane::pages {
 
@@ -82,6 +83,14 @@ class ButtonPage : public device::ImageObserver {
   // Button `button` of `profile` gets `code`, under the Left Click rule (the
   // command line's `button.P.K=...`). Returns the refusal's message.
   std::optional<std::string> AssignCode(int profile, int button, const std::string& code);
+  // LB_NameClick (EEPROM mode): a library macro into a slot of the mouse and
+  // its code into the button whose menu is open, or into button `button` of
+  // `profile` (the command line's `button.P.K=macro:NAME`). Returns the
+  // refusal's message: the last Left Click, or no free slot.
+  std::optional<std::string> PickMacro(const macro::MacroName& name, const macro::MacroBody& body,
+                                       macro::BaseMacros& base);
+  std::optional<std::string> AssignMacro(int profile, int button, const macro::MacroName& name,
+                                         const macro::MacroBody& body, macro::BaseMacros& base);
   // cb_AIMKeyValueChange and the command line: the level of every AIM
   // button. Returns "Please select a AIM Key in Profile!" when there is none.
   std::optional<std::string> ChooseAimLevel(int level);
@@ -98,6 +107,8 @@ class ButtonPage : public device::ImageObserver {
 
  private:
   void Rebuild();
+  std::optional<std::string> AssignMacroTo(const MenuTarget& target, const macro::MacroName& name,
+                                           const macro::MacroBody& body, macro::BaseMacros& base);
   bool IsAimButton(int profile, int button) const;
   bool AnyAimButton() const;
   void StoreCode(int profile, int button, const std::string& code);

@@ -58,6 +58,7 @@ macro::LibraryLoad MacroLibraryPage::Load() {
       entries_.push_back(EntryFrom(block));
   }
   state_.selected = -1;
+  loaded_ = true;
   Rebuild();
   return load;
 }

@@ -81,6 +81,8 @@ class MacroLibraryPage {
   macro::MacroBody BodyOf(int index) const;
   size_t EntryBytes() const;  // of an entry's record: 256 or 2048
   const MacroLibraryState& State() const { return state_; }
+  bool Loaded() const { return loaded_; }
+  bool EepromMode() const { return context_.eeprom_mode; }
 
  private:
   size_t Capacity() const;
@@ -92,6 +94,7 @@ class MacroLibraryPage {
   Context context_;
   std::vector<LibraryEntry> entries_;
   MacroLibraryState state_;
+  bool loaded_ = false;
 };
 
 }  // namespace orvane::pages

@@ -55,6 +55,10 @@ KeyMenuView::KeyMenuView(QWidget* window) : window_(window) {
 void KeyMenuView::AttachLists(QListWidget* macro_names, QListWidget* gun_keys) {
   menus_["LB_Name"] = macro_names;
   menus_["LB_Script"] = gun_keys;
+  connect(macro_names, &QListWidget::itemClicked, macro_names,
+          [this, macro_names](QListWidgetItem* item) {
+            if (on_macro) on_macro(macro_names->row(item));
+          });
 }
 
 QWidget* KeyMenuView::Menu(const std::string& name) const {

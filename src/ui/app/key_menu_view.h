@@ -35,6 +35,7 @@ class KeyMenuView : public QObject {
   std::function<void(int tag)> on_function;  // a function row was picked
   std::function<void()> on_assembly;         // User-defined
   std::function<void()> on_fire_macro;       // the page labels' Fire Macro row
+  std::function<void(int row)> on_macro;     // a library macro picked in LB_Name
 
   // LB_Name and LB_Script: the list sub-menus of the macro and gun-key rows.
   void AttachLists(QListWidget* macro_names, QListWidget* gun_keys);

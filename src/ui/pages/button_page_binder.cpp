@@ -28,6 +28,7 @@ ButtonPageBinder::ButtonPageBinder(const ControlRegistry& controls, app::Shell& 
   ConnectOptions();
   menus_.on_function = [this](int tag) { Pick(tag); };
   menus_.on_assembly = [this] { Assembly(); };
+  menus_.on_macro = [this](int row) { PickMacro(row); };
 }
 
 void ButtonPageBinder::ConnectKeys() {
@@ -96,6 +97,15 @@ void ButtonPageBinder::OpenForEngineer(int number) {
 void ButtonPageBinder::Pick(int tag) {
   window_.hide_all_menus();
   Say(Page().PickFunction(tag));
+  Redraw();
+}
+
+// LB_NameClick: the library entry of the row into the open menu's button.
+void ButtonPageBinder::PickMacro(int row) {
+  window_.hide_all_menus();
+  const std::vector<std::string>& names = shell_.Pages().macros.State().names;
+  if (row < 0 || static_cast<size_t>(row) >= names.size()) return;
+  Say(shell_.Pages().AssignLibraryMacro(names[static_cast<size_t>(row)]));
   Redraw();
 }
 

@@ -42,6 +42,7 @@ class ButtonPageBinder : public QObject {
   void OpenForEngineer(int number);
   void Pick(int tag);
   void Assembly();
+  void PickMacro(int row);
   void Say(const std::optional<std::string>& message);
 
   const ControlRegistry& controls_;
