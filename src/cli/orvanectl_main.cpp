@@ -9,6 +9,7 @@
 #include <vector>
 
 #include "cli/device_commands.h"
+#include "cli/macro_commands.h"
 #include "cli/mouse_commands.h"
 #include "platform/composite_hid_backend.h"
 #include "platform/real_pacer.h"
@@ -32,8 +33,10 @@ int Usage(std::FILE* out) {
       "  watch [--ticks N]    follow the mouse coming and going as the program does\n"
       "  get [NAME...]        the pages' settings as NAME=VALUE lines\n"
       "  set NAME=VALUE...    change settings as the pages would, then write once\n"
-      "Names: button.P.K (profile 1-2, button 1-9; a function's name or code:XXXXXX),\n"
-      "aim (0-11), switch.middle-hold, switch.dpi-hold, switch.gun-hold (on/off).\n"
+      "  macro list | show NAME | import FILE | export NAME FILE\n"
+      "                       the PC macro library\n"
+      "Names: button.P.K (profile 1-2, button 1-9; a function's name, code:XXXXXX or\n"
+      "macro:NAME), aim (0-11), switch.*, dpi.*, light.* (all listed by get).\n"
       "Exits with 0 on success and 1 on any failure; writes only with write and load.\n",
       out);
   return out == stdout ? 0 : 1;
@@ -94,5 +97,6 @@ int main(int argc, char** argv) {
   if (command == "watch") return Watch(context, args);
   if (command == "get") return GetCommand(context, args);
   if (command == "set" && !args.empty()) return SetCommand(context, args);
+  if (command == "macro") return MacroCommand(context, args);
   return Usage(stderr);
 }

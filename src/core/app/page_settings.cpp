@@ -78,9 +78,15 @@ bool GetSetting(const PageSet& pages, const std::string& name, std::string& valu
   if (const auto button = ParseButtonName(name)) {
     const std::string& code = state.codes[button->profile - 1][button->button - 1];
     const std::string& shown = state.names[button->profile - 1][button->button - 1];
-    // A name is printed only where setting it back gives the same code.
+    // A name is printed only where setting it back gives the same code; a
+    // slot's macro by the name it is assigned with.
     const auto back = CodeOfValue(pages.buttons, shown, pages.text);
-    value = !shown.empty() && back == code ? shown : kCodePrefix + code;
+    const bool macro = code.rfind("06", 0) == 0 || code.rfind("0E", 0) == 0;
+    if (macro && !shown.empty()) {
+      value = kMacroPrefix + shown;
+    } else {
+      value = !shown.empty() && back == code ? shown : kCodePrefix + code;
+    }
     return true;
   }
   if (name == "aim") {

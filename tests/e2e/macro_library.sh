@@ -1,0 +1,46 @@
+#!/usr/bin/env bash
+# The PC macro library from the command line: a macro imported from an
+# export file, listed, shown, refused a second time, exported unchanged, and
+# given to a button, whose slot in the mouse then holds it.
+set -euo pipefail
+sim=$1
+ctl_built=$2
+. "$(dirname "$0")/emulator_lib.sh"
+# The library lives beside the program: a copy of its own in the work folder.
+ctl=$work/orvanectl
+cp "$ctl_built" "$ctl"
+
+"$ctl" macro list >"$work/list0.out" || fail "list of a new library"
+[ ! -s "$work/list0.out" ] || fail "a new library is not empty"
+[ "$(stat -c %s "$work/Macro.bin")" = 25600 ] || fail "no 100-record Macro.bin"
+
+# "Burst": its name in UTF-16, then the body: flag 0, L 3, A1 21, checksum.
+{
+  printf '\x00B\x00u\x00r\x00s\x00t'
+  head -c 22 /dev/zero
+  printf '\x00\x03\xa1\x21\x9f'
+  head -c 219 /dev/zero
+} >"$work/burst.bin"
+"$ctl" macro import "$work/burst.bin" >"$work/import.out" 2>&1 || fail "import"
+grep -qx 'imported Burst' "$work/import.out" || fail "import did not name the macro"
+[ "$("$ctl" macro list)" = Burst ] || fail "list does not show Burst"
+printf '00\n1 LeftKey CODE:00A1\n2 LeftKey CODE:0021\n' | cmp -s - <("$ctl" macro show Burst) ||
+  fail "show: $("$ctl" macro show Burst)"
+cp "$work/Macro.bin" "$work/library-before.bin"
+if "$ctl" macro import "$work/burst.bin" >"$work/again.out" 2>&1; then fail "a second Burst"; fi
+grep -qx 'This macro already exists' "$work/again.out" || fail "no duplicate message"
+cmp -s "$work/Macro.bin" "$work/library-before.bin" || fail "a refused import changed the library"
+"$ctl" macro export Burst "$work/exported.bin" || fail "export"
+cmp -s "$work/exported.bin" "$work/burst.bin" || fail "the export differs from what was imported"
+if "$ctl" macro show Nothing 2>"$work/missing.out"; then fail "show of a missing macro"; fi
+
+# Button 5 of profile 1 plays it: slot 1 (0x100) holds the macro, the button
+# (at 0x40 + 12) its code 06 with the slot's pointer.
+start_sim --memory "$work/mouse.bin"
+"$ctl" set button.1.5=macro:Burst >"$work/set.out" 2>&1 || fail "set button.1.5=macro:Burst"
+cmp -s <(head -c 256 "$work/burst.bin") <(tail -c +257 "$work/mouse.bin" | head -c 256) ||
+  fail "slot 1 of the mouse does not hold Burst"
+[ "$(od -An -tx1 -j 76 -N1 "$work/mouse.bin" | tr -d ' ')" = 06 ] || fail "button 5 does not play a macro"
+[ "$("$ctl" get button.1.5)" = button.1.5=macro:Burst ] || fail "get: $("$ctl" get button.1.5)"
+if "$ctl" set button.1.6=macro:Nothing >"$work/nothing.out" 2>&1; then fail "a missing macro"; fi
+echo PASS
