@@ -5,6 +5,7 @@
 #include <unistd.h>
 
 #include <filesystem>
+#include <fstream>
 
 #include "core/config/default_images.h"
 #include "core/config/parameter_fields.h"
@@ -197,6 +198,43 @@ TEST(Shell, AReadShowsTheCurrentProfilesPageAndTheLibraryIsListed) {
   EXPECT_EQ(f.shell.CurrentPage(), Page::kSecond);
   EXPECT_EQ(f.view.shown, Page::kSecond);
   EXPECT_EQ(f.shell.Pages().buttons.State().page_profile, 2);
+}
+
+}  // namespace
+}  // namespace orvane::app
+
+namespace orvane::app {
+namespace {
+
+// Btn_ImportBaseMacroClick: a damaged or short file is refused with its
+// reason and nothing reaches the mouse; a good one reaches slots 1 to 4.
+TEST(Shell, BaseMacroFilesAreCheckedBeforeTheMouseGetsThem) {
+  ShellFixture f;
+  f.PlugMouse();
+  f.pacer.AdvanceTo(8000);
+  const std::string path = f.exe_dir + "base-macros-" + std::to_string(::getpid()) + ".bin";
+  const auto write = [&](const std::vector<uint8_t>& bytes) {
+    std::ofstream(path, std::ios::binary)
+        .write(reinterpret_cast<const char*>(bytes.data()), static_cast<long>(bytes.size()));
+  };
+  const auto before = f.firmware->memory();
+  write(std::vector<uint8_t>(1000, 0));
+  EXPECT_EQ(f.shell.ImportBaseMacroFile(path), device::SessionOutcome::kFileError);
+  std::vector<uint8_t> file(1024, 0);
+  file[32 + 1] = 5;  // slot 1 claims five bytes with no checksum
+  write(file);
+  EXPECT_EQ(f.shell.ImportBaseMacroFile(path), device::SessionOutcome::kFileError);
+  ASSERT_EQ(f.view.messages.size(), 2u);
+  EXPECT_EQ(f.view.messages[1],
+            "The base macros were not imported: macro slot 1 of the file is damaged.");
+  EXPECT_EQ(f.firmware->memory(), before);
+  file[32 + 1] = 0;
+  file[0] = 0x00;
+  file[1] = 'M';
+  write(file);
+  EXPECT_EQ(f.shell.ImportBaseMacroFile(path), device::SessionOutcome::kDone);
+  EXPECT_EQ(f.firmware->memory()[0x101], 'M');
+  std::filesystem::remove(path);
 }
 
 }  // namespace

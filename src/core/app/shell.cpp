@@ -3,6 +3,7 @@
 #include "core/app/ini_table.h"
 #include "core/app/layout_keys.h"
 #include "core/app/layout_rules.h"
+#include "core/macro/base_macro_file.h"
 #include "core/resources/resources.h"
 
 namespace orvane::app {
@@ -99,6 +100,21 @@ void Shell::ShowMessage(device::Message message, const std::string& detail) {
 void Shell::PostReadPageRestore() {
   pages_locked_ = false;
   if (page_ == Page::kMain) view_.ShowPage(Page::kMain);
+}
+
+device::SessionOutcome Shell::ImportBaseMacroFile(const std::string& path) {
+  const auto bytes = macro::ReadFileBytes(path, macro::kBaseMacroFileBytes);
+  std::string why = "it cannot be read";
+  const auto slots = bytes ? macro::ReadBaseMacroFile(*bytes, why) : std::nullopt;
+  if (!slots) {
+    view_.ShowMessage("The base macros were not imported: " + why + ".");
+    return device::SessionOutcome::kFileError;
+  }
+  const device::SessionOutcome outcome = device_.sessions.ImportBaseMacros(*slots);
+  if (outcome == device::SessionOutcome::kNotWritten) {
+    view_.ShowMessage("The mouse's chip does not take macro slots: nothing was written.");
+  }
+  return outcome;
 }
 
 bool Shell::Btn_Confirm_0Click() {

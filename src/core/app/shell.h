@@ -47,6 +47,9 @@ class Shell : public device::PollListener, public device::SessionUi {
   device::SessionOutcome SaveProfile(const std::string& chosen) {
     return device_.sessions.SaveProfile(chosen);
   }
+  // Btn_ImportBaseMacroClick: a base-macro file, checked, into slots 1 to 4
+  // of the mouse; a file that fails its checks is refused with the reason.
+  device::SessionOutcome ImportBaseMacroFile(const std::string& path);
   device::SessionOutcome LoadProfile(const std::string& path) {
     return device_.sessions.LoadProfile(path);
   }

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <cstdint>
+#include <span>
 #include <string>
 #include <vector>
 
@@ -54,6 +55,9 @@ class DeviceSessions {
   // Profile files. `chosen` is the name from the save dialog.
   SessionOutcome SaveProfile(const std::string& chosen);
   SessionOutcome LoadProfile(const std::string& path);
+  // Btn_ImportBaseMacroClick: 1024 checked bytes of macro slots 1 to 4 into
+  // the image and, on a 0x98 chip, into the mouse, verified by read-back.
+  SessionOutcome ImportBaseMacros(std::span<const uint8_t> slots);
 
   // True once DataBuf holds this mouse's configuration (or one the user
   // loaded on purpose) rather than the no-device default.

@@ -16,7 +16,45 @@ macro::MacroName NameFrom(std::span<const uint8_t> record) {
   return name;
 }
 
+size_t RecordBytes(bool eeprom_mode) {
+  return eeprom_mode ? macro::kRecordBytes : macro::kBlockBytes;
+}
+
 }  // namespace
+
+LibraryEntry EntryFromRecord(std::span<const uint8_t> record, bool eeprom_mode) {
+  LibraryEntry entry;
+  entry.name = NameFrom(record);
+  entry.rest.assign(RecordBytes(eeprom_mode) - macro::kNameBytes, 0);
+  if (record.size() > macro::kNameBytes) {
+    const auto rest = record.subspan(macro::kNameBytes);
+    std::copy_n(rest.begin(), std::min(rest.size(), entry.rest.size()), entry.rest.begin());
+  }
+  return entry;
+}
+
+std::vector<LibraryEntry> RecordsOf(std::span<const uint8_t> bytes, bool eeprom_mode) {
+  const size_t size = RecordBytes(eeprom_mode);
+  const size_t most =
+      eeprom_mode ? MacroLibraryPage::kEepromEntries : MacroLibraryPage::kDriverEntries;
+  std::vector<LibraryEntry> records;
+  for (size_t i = 0; i < std::min(bytes.size() / size, most); ++i)
+    records.push_back(EntryFromRecord(bytes.subspan(i * size, size), eeprom_mode));
+  return records;
+}
+
+std::optional<macro::DecodedStoredMacro> DecodeEntry(const LibraryEntry& entry, bool eeprom_mode) {
+  if (eeprom_mode) {
+    macro::MacroBody body{};
+    std::copy_n(entry.rest.begin(), std::min(entry.rest.size(), body.size()), body.begin());
+    return macro::DecodeMacroBody(body);
+  }
+  macro::DriverBlock block{};
+  std::copy(entry.name.begin(), entry.name.end(), block.begin());
+  std::copy_n(entry.rest.begin(), std::min(entry.rest.size(), block.size() - macro::kNameBytes),
+              block.begin() + macro::kNameBytes);
+  return macro::DecodeDriverBlock(block);
+}
 
 MacroLibraryPage::MacroLibraryPage(Context context) : context_(std::move(context)) {}
 
@@ -26,18 +64,6 @@ size_t MacroLibraryPage::EntryBytes() const {
 
 size_t MacroLibraryPage::Capacity() const {
   return context_.eeprom_mode ? kEepromEntries : kDriverEntries;
-}
-
-// A record of the entry's file format, read as far as the bytes go.
-LibraryEntry MacroLibraryPage::EntryFrom(std::span<const uint8_t> record) const {
-  LibraryEntry entry;
-  entry.name = NameFrom(record);
-  entry.rest.assign(EntryBytes() - macro::kNameBytes, 0);
-  if (record.size() > macro::kNameBytes) {
-    const auto rest = record.subspan(macro::kNameBytes);
-    std::copy_n(rest.begin(), std::min(rest.size(), entry.rest.size()), entry.rest.begin());
-  }
-  return entry;
 }
 
 macro::LibraryLoad MacroLibraryPage::Load() {
@@ -55,7 +81,7 @@ macro::LibraryLoad MacroLibraryPage::Load() {
     std::vector<macro::DriverBlock> blocks;
     load = macro::CheckDriverPCMacro(context_.folder, blocks);
     for (const macro::DriverBlock& block : blocks)
-      entries_.push_back(EntryFrom(block));
+      entries_.push_back(EntryFromRecord(block, false));
   }
   state_.selected = -1;
   loaded_ = true;
@@ -116,7 +142,8 @@ std::optional<std::string> MacroLibraryPage::ImportOne(std::span<const uint8_t> 
   if (context_.eeprom_mode ? entries_.size() + 1 >= Capacity() : entries_.size() >= Capacity()) {
     return "The macro library is full.";
   }
-  LibraryEntry entry = EntryFrom(bytes.first(std::min(bytes.size(), EntryBytes())));
+  LibraryEntry entry =
+      EntryFromRecord(bytes.first(std::min(bytes.size(), EntryBytes())), context_.eeprom_mode);
   if (macro::NameIsEmpty(entry.name)) return "The file holds no macro name.";
   if (NameTaken(entry.name)) return context_.text("Str106");
   entries_.push_back(std::move(entry));
@@ -125,8 +152,7 @@ std::optional<std::string> MacroLibraryPage::ImportOne(std::span<const uint8_t> 
 }
 
 ImportAllResult MacroLibraryPage::ImportAll(std::span<const uint8_t> bytes) {
-  const size_t records =
-      std::min(bytes.size() / EntryBytes(), context_.eeprom_mode ? kEepromEntries : kDriverEntries);
+  const std::vector<LibraryEntry> records = RecordsOf(bytes, context_.eeprom_mode);
   std::vector<LibraryEntry> taken;
   ImportAllResult result;
   const auto take = [&](LibraryEntry entry) {
@@ -146,12 +172,12 @@ ImportAllResult MacroLibraryPage::ImportAll(std::span<const uint8_t> bytes) {
     }
     taken.push_back(std::move(entry));
   };
-  for (size_t i = 0; i < records; ++i)
-    take(EntryFrom(bytes.subspan(i * EntryBytes(), EntryBytes())));
+  for (const LibraryEntry& record : records)
+    take(record);
   result.imported = static_cast<int>(taken.size());
   // In EEPROM mode the records the file does not reach keep what they held.
   if (context_.eeprom_mode) {
-    for (size_t i = records; i < entries_.size(); ++i)
+    for (size_t i = records.size(); i < entries_.size(); ++i)
       take(entries_[i]);
   }
   entries_ = std::move(taken);
@@ -203,17 +229,8 @@ void MacroLibraryPage::Rebuild() {
   state_.can_add = entries_.size() < Capacity();
   state_.macro = {};
   if (state_.selected < 0) return;
-  const LibraryEntry& entry = entries_[static_cast<size_t>(state_.selected)];
-  std::optional<macro::DecodedStoredMacro> decoded;
-  if (context_.eeprom_mode) {
-    const macro::MacroBody body = BodyOf(state_.selected);
-    decoded = macro::DecodeMacroBody(body);
-  } else {
-    macro::DriverBlock block{};
-    std::copy(entry.name.begin(), entry.name.end(), block.begin());
-    std::copy_n(entry.rest.begin(), entry.rest.size(), block.begin() + macro::kNameBytes);
-    decoded = macro::DecodeDriverBlock(block);
-  }
+  const auto decoded =
+      DecodeEntry(entries_[static_cast<size_t>(state_.selected)], context_.eeprom_mode);
   if (!decoded) return;
   state_.macro = decoded->macro;
   state_.release_flag = decoded->release_flag;

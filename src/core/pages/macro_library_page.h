@@ -8,6 +8,7 @@
 
 #include "core/macro/macro_library.h"
 #include "core/macro/macro_lines.h"
+#include "core/macro/macro_storage.h"
 #include "core/pages/dpi_page.h"
 
 namespace orvane::pages {
@@ -19,6 +20,14 @@ struct LibraryEntry {
   macro::MacroName name{};
   std::vector<uint8_t> rest;
 };
+
+// The bytes of one entry in its file format (256 or 2048), read as far as
+// `record` goes; the rest is zero.
+LibraryEntry EntryFromRecord(std::span<const uint8_t> record, bool eeprom_mode);
+// The whole records of an export of the library (at most the library's size).
+std::vector<LibraryEntry> RecordsOf(std::span<const uint8_t> bytes, bool eeprom_mode);
+// The entry's events: nothing for an entry whose length says unused.
+std::optional<macro::DecodedStoredMacro> DecodeEntry(const LibraryEntry& entry, bool eeprom_mode);
 
 // What the library's views show: the names of LB_PCMacroName and LB_Name in
 // entry order, the entry selected, and its event lines.
@@ -89,7 +98,6 @@ class MacroLibraryPage {
   bool NameTaken(const macro::MacroName& name) const;
   std::optional<std::string> Save();
   void Rebuild();
-  LibraryEntry EntryFrom(std::span<const uint8_t> record) const;
 
   Context context_;
   std::vector<LibraryEntry> entries_;

@@ -161,6 +161,7 @@ void EngineerPageView::ConnectActions(const EngineerActions& actions) {
   on("Btn_Save_6", actions.save_profile);
   on("Btn_Load_6", actions.load_profile);
   on("Btn_Default", actions.load_default);
+  on("Btn_ImportBaseMacro", actions.import_base_macros);
   for (const auto& [name, page] :
        {std::pair{"Btn_Main_6", app::Page::kMain}, std::pair{"Btn_Second_6", app::Page::kSecond},
         std::pair{"Btn_Adv_6", app::Page::kAdvanced},

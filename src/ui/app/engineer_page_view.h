@@ -21,6 +21,7 @@ struct EngineerActions {
   std::function<void()> save_profile;   // Btn_Save_6
   std::function<void()> load_profile;   // Btn_Load_6
   std::function<void()> load_default;   // Btn_Default
+  std::function<void()> import_base_macros;  // Btn_ImportBaseMacro
   std::function<void(app::Page)> show;  // its row of page buttons
 };
 

@@ -163,6 +163,11 @@ void MainWindow::BuildEngineerPage() {
   actions.save_profile = [this] { SaveProfile(); };
   actions.load_profile = [this] { LoadProfile(); };
   actions.load_default = [this] { shell_->Btn_DefaultClick(); };
+  actions.import_base_macros = [this] {
+    HideAllMenu();
+    const QString file = QFileDialog::getOpenFileName(this, {}, {}, "LoadFile(*.bin)");
+    if (!file.isEmpty()) shell_->ImportBaseMacroFile(file.toStdString());
+  };
   actions.show = [this](app::Page page) { OnPageButton(page); };
   engineer_->ConnectActions(actions);
   connect(controls_->Get<QTabWidget>(app::kEngineerTabsName), &QTabWidget::currentChanged, this,
