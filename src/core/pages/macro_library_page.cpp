@@ -58,9 +58,7 @@ std::optional<macro::DecodedStoredMacro> DecodeEntry(const LibraryEntry& entry, 
 
 MacroLibraryPage::MacroLibraryPage(Context context) : context_(std::move(context)) {}
 
-size_t MacroLibraryPage::EntryBytes() const {
-  return context_.eeprom_mode ? macro::kRecordBytes : macro::kBlockBytes;
-}
+size_t MacroLibraryPage::EntryBytes() const { return RecordBytes(context_.eeprom_mode); }
 
 size_t MacroLibraryPage::Capacity() const {
   return context_.eeprom_mode ? kEepromEntries : kDriverEntries;
@@ -204,6 +202,37 @@ std::vector<uint8_t> MacroLibraryPage::ExportAll() const {
   // "Macro.bin" always holds its 100 records.
   if (context_.eeprom_mode) bytes.resize(macro::kLibraryFileBytes, 0);
   return bytes;
+}
+
+MacroLibraryPage::Stored MacroLibraryPage::StoreSelected(const macro::MacroLines& lines,
+                                                         bool release_flag) {
+  if (state_.selected < 0) return {};
+  LibraryEntry& entry = entries_[static_cast<size_t>(state_.selected)];
+  if (context_.eeprom_mode) {
+    macro::MacroBody body{};
+    if (!macro::EncodeMacroBody(lines, release_flag, body)) return {false, context_.text("Str103")};
+    entry.rest.assign(body.begin(), body.end());
+  } else {
+    macro::DriverBlock block{};
+    if (!macro::EncodeDriverBlock(lines, release_flag, block)) {
+      return {false, context_.text("Str103")};
+    }
+    entry.rest.assign(block.begin() + macro::kNameBytes, block.end());
+  }
+  return {true, Save()};
+}
+
+std::optional<std::string> MacroLibraryPage::SetReleaseFlag(bool stop_on_release) {
+  if (state_.selected < 0) return std::nullopt;
+  entries_[static_cast<size_t>(state_.selected)].rest[0] = stop_on_release ? 1 : 0;
+  return Save();
+}
+
+size_t MacroLibraryPage::SelectedEventBytes() const {
+  if (state_.selected < 0) return 0;
+  const auto decoded =
+      DecodeEntry(entries_[static_cast<size_t>(state_.selected)], context_.eeprom_mode);
+  return decoded ? macro::EncodeEventLines(decoded->macro.lines).size() : 0;
 }
 
 macro::MacroBody MacroLibraryPage::BodyOf(int index) const {

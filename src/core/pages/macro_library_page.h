@@ -83,6 +83,19 @@ class MacroLibraryPage {
   std::optional<std::vector<uint8_t>> ExportSelected() const;
   std::vector<uint8_t> ExportAll() const;
 
+  // The selected entry's events from the editor (EncodeMacroBody or
+  // EncodeDriverBlock), then the library saved. Nothing is stored when the
+  // events do not fit the entry ("Macro bin length out of range").
+  struct Stored {
+    bool stored = false;
+    std::optional<std::string> message;
+  };
+  Stored StoreSelected(const macro::MacroLines& lines, bool release_flag);
+  // The release option, stored in the selected entry and saved at once.
+  std::optional<std::string> SetReleaseFlag(bool stop_on_release);
+  // The event bytes the selected entry holds.
+  size_t SelectedEventBytes() const;
+
   // The entry named `name`, by exact text.
   std::optional<int> Find(const std::string& name) const;
   const LibraryEntry& Entry(int index) const { return entries_.at(static_cast<size_t>(index)); }
