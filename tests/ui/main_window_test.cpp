@@ -26,6 +26,7 @@
 #include "core/config/section_checks.h"
 #include "core/macro/macro_storage.h"
 #include "core/pages/button_page_controls.h"
+#include "core/pages/macro_page_controls.h"
 #include "core/pages/performance_controls.h"
 #include "platform/virtual_pacer.h"
 #include "sim/sim_hid_bus.h"
@@ -486,7 +487,8 @@ class MainWindowTest : public QObject {
   // them changes nothing in the image and sends nothing to the mouse.
   void pageControlsAreInert() {
     std::set<std::string> bound;
-    for (const auto& names : {pages::DpiPageControlNames(), pages::LightingPageControlNames()})
+    for (const auto& names : {pages::DpiPageControlNames(), pages::LightingPageControlNames(),
+                              pages::MacroPageControlNames()})
       bound.insert(names.begin(), names.end());
     Fixture f;
     f.Plug();

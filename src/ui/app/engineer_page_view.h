@@ -17,12 +17,12 @@ class SkinLabel;
 // What the engineer page's own buttons do: the window's operations.
 struct EngineerActions {
   std::function<void()> close;
-  std::function<void()> write;          // btn_Write: Apply
-  std::function<void()> save_profile;   // Btn_Save_6
-  std::function<void()> load_profile;   // Btn_Load_6
-  std::function<void()> load_default;   // Btn_Default
+  std::function<void()> write;               // btn_Write: Apply
+  std::function<void()> save_profile;        // Btn_Save_6
+  std::function<void()> load_profile;        // Btn_Load_6
+  std::function<void()> load_default;        // Btn_Default
   std::function<void()> import_base_macros;  // Btn_ImportBaseMacro
-  std::function<void(app::Page)> show;  // its row of page buttons
+  std::function<void(app::Page)> show;       // its row of page buttons
 };
 
 // gbPage6: the engineer page's plain controls in the tabs of Pg_Parameter,

@@ -36,6 +36,7 @@
 #include "ui/pages/dpi_page_binder.h"
 #include "ui/pages/key_labels_view.h"
 #include "ui/pages/lighting_page_binder.h"
+#include "ui/pages/macro_page_binder.h"
 
 namespace orvane::ui {
 

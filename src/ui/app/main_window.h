@@ -14,6 +14,7 @@
 #include "core/app/ini_table.h"
 #include "core/app/layout_rules.h"
 #include "core/app/shell.h"
+#include "platform/input_capture.h"
 #include "ui/app/busy_window.h"
 #include "ui/app/control_registry.h"
 #include "ui/app/engineer_page_view.h"
@@ -28,6 +29,8 @@ namespace orvane::ui {
 class ButtonPageBinder;
 class DpiPageBinder;
 class LightingPageBinder;
+class MacroPageBinder;
+class MacroDialogView;
 class PageButtonsView;
 class KeyLabelsView;
 class RollingCaptionView;
@@ -62,6 +65,12 @@ class MainWindow : public QWidget, public app::ShellView {
   static std::function<void(const QString&)>& MessageHook();
   // Tests drive the assembly-key dialog here instead of a modal run.
   static std::function<std::string(AssemblyKeyDialogView&)>& AssemblyDialogHook();
+  // Tests answer the macro page's dialogs here (true: confirmed), choose its
+  // files (empty: cancelled) and hand in the desktop's input.
+  static std::function<bool(MacroDialogView&)>& MacroDialogHook();
+  static std::function<std::string(bool save)>& FileDialogHook();
+  static platform::InputCapture*& InputCaptureHook();
+  MacroPageBinder& MacroPage() { return *macro_page_; }
   // Tests answer the colour dialog here: the colour chosen, or nothing.
   static std::function<std::optional<QColor>(const QColor&)>& ColourDialogHook();
 
@@ -89,6 +98,8 @@ class MainWindow : public QWidget, public app::ShellView {
   void BindPages();
   void RedrawPages();
   std::optional<QColor> AskColour(const QColor& initial);
+  platform::InputCapture* MakeInputCapture();
+  void BindMacroPage();
   // The assembly-key dialog: the code of the key it built, or nothing.
   std::string AskAssemblyKey();
   void BuildKeyLabels();
@@ -132,6 +143,8 @@ class MainWindow : public QWidget, public app::ShellView {
   std::unique_ptr<ButtonPageBinder> button_page_;
   std::unique_ptr<DpiPageBinder> dpi_page_;
   std::unique_ptr<LightingPageBinder> lighting_page_;
+  std::unique_ptr<platform::InputCapture> own_capture_;
+  std::unique_ptr<MacroPageBinder> macro_page_;
   QBitmap skin_mask_;
   int skin_width_ = 0;
   int skin_height_ = 0;

@@ -1,17 +1,82 @@
 // The main window's pages: each page's binder over its controller.
 #include <QColorDialog>
+#include <QFileDialog>
+#include <QSocketNotifier>
 
+#include "platform/x11_input_capture.h"
 #include "ui/app/layout_colour.h"
 #include "ui/app/main_window.h"
+#include "ui/app/own_window_capture.h"
 #include "ui/pages/button_page_binder.h"
 #include "ui/pages/dpi_page_binder.h"
 #include "ui/pages/lighting_page_binder.h"
+#include "ui/pages/macro_page_binder.h"
 
 namespace orvane::ui {
 
 std::function<std::optional<QColor>(const QColor&)>& MainWindow::ColourDialogHook() {
   static std::function<std::optional<QColor>(const QColor&)> hook;
   return hook;
+}
+
+std::function<bool(MacroDialogView&)>& MainWindow::MacroDialogHook() {
+  static std::function<bool(MacroDialogView&)> hook;
+  return hook;
+}
+
+std::function<std::string(bool)>& MainWindow::FileDialogHook() {
+  static std::function<std::string(bool)> hook;
+  return hook;
+}
+
+platform::InputCapture*& MainWindow::InputCaptureHook() {
+  static platform::InputCapture* hook = nullptr;
+  return hook;
+}
+
+// The desktop's keys and clicks from the X server; where there is none to
+// ask, what reaches this program's own windows.
+platform::InputCapture* MainWindow::MakeInputCapture() {
+  if (InputCaptureHook()) return InputCaptureHook();
+  std::string why;
+  if (auto x11 = platform::X11InputCapture::Open(&why)) {
+    auto* notifier = new QSocketNotifier(x11->Fd(), QSocketNotifier::Read, this);
+    connect(notifier, &QSocketNotifier::activated, this,
+            [capture = x11.get()] { capture->Drain(); });
+    own_capture_ = std::move(x11);
+  } else {
+    own_capture_ = std::make_unique<OwnWindowCapture>();
+  }
+  return own_capture_.get();
+}
+
+void MainWindow::BindMacroPage() {
+  MacroPageBinder::Window macros;
+  macros.hide_all_menus = [this] { HideAllMenu(); };
+  macros.show_message = [this](const std::string& text) { ShowMessage(text); };
+  macros.text = [this](std::string_view key) { return shell_->Text(key); };
+  macros.window = this;
+  macros.run_dialog = [](MacroDialogView& dialog) {
+    if (MacroDialogHook()) return MacroDialogHook()(dialog);
+    return dialog.exec() == QDialog::Accepted;
+  };
+  macros.choose_file = [this](bool save) {
+    if (FileDialogHook()) return FileDialogHook()(save);
+    const QString file = save ? QFileDialog::getSaveFileName(this, {}, {}, "SaveFile(*.bin)")
+                              : QFileDialog::getOpenFileName(this, {}, {}, "LoadFile(*.bin)");
+    return file.toStdString();
+  };
+  macros.capture = MakeInputCapture();
+  macro_page_ = std::make_unique<MacroPageBinder>(*controls_, *shell_, macros);
+  if (!macros.capture->SeesWholeDesktop()) {
+    // Say on the page what a recording can hear.
+    auto* note = new QLabel(
+        QString::fromUtf8("Recording hears only keys and clicks in this window."), pages_[3]);
+    note->setObjectName("lbl_RecordScope");
+    const QWidget* start = controls_->Get("Btn_Start");
+    note->setGeometry(start->x(), start->y() + start->height() + 4, 320, 20);
+    note->setStyleSheet("color: #C8CDD6;");
+  }
 }
 
 std::optional<QColor> MainWindow::AskColour(const QColor& initial) {
@@ -52,12 +117,14 @@ void MainWindow::BindPages() {
   lighting.hide_all_menus = [this] { HideAllMenu(); };
   lighting.dpiled_status = shell_->Settings().dpiled_status;
   lighting_page_ = std::make_unique<LightingPageBinder>(*controls_, *shell_, lighting);
+  BindMacroPage();
 }
 
 void MainWindow::RedrawPages() {
   if (button_page_) button_page_->Redraw();
   if (dpi_page_) dpi_page_->Redraw();
   if (lighting_page_) lighting_page_->Redraw();
+  if (macro_page_) macro_page_->Redraw();
 }
 
 }  // namespace orvane::ui

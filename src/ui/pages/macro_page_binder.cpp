@@ -1,0 +1,440 @@
+#include "ui/pages/macro_page_binder.h"
+
+#include <QComboBox>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QRadioButton>
+#include <QSignalBlocker>
+#include <algorithm>
+
+#include "core/macro/macro_library.h"
+#include "core/util/atomic_file.h"
+#include "ui/app/png_image.h"
+#include "ui/app/skin_label.h"
+
+namespace orvane::ui {
+
+namespace {
+
+using macro::DelayMode;
+using pages::InsertChoice;
+
+struct ModeControls {
+  DelayMode mode;
+  const char* click;
+  const char* lamp;
+  const char* radio;
+};
+constexpr ModeControls kDelayModes[] = {
+    {DelayMode::kRecord, "IB_RecDelay", "Img_RecDelay", "rb_RecDelay"},
+    {DelayMode::kDefault, "IB_DelayTime", "Img_DelayTime", "rb_DelayTime"},
+    {DelayMode::kNone, "IB_NoDelay", "Img_NoDelay", "rb_NoDelay"}};
+constexpr ModeControls kInsertDelayModes[] = {
+    {DelayMode::kRecord, "IB_InsertRecDelay", "Img_InsertRecDelay", "rb_InsertRecDelay"},
+    {DelayMode::kDefault, "IB_InsertDelayTime", "Img_InsertDelayTime", "rb_InsertDelayTime"},
+    {DelayMode::kNone, "IB_InsertNoDelay", "Img_InsertNoDelay", "rb_InsertNoDelay"}};
+
+bool IsKeyChoice(InsertChoice choice) {
+  return choice == InsertChoice::kKeyFront || choice == InsertChoice::kKeyBack;
+}
+
+// The input each insert choice shows.
+const char* InsertInput(InsertChoice choice) {
+  switch (choice) {
+    case InsertChoice::kRepeatStart:
+    case InsertChoice::kRepeatStop: return "edt_Repeat";
+    case InsertChoice::kXFront:
+    case InsertChoice::kXBack: return "edt_XAxisValue";
+    case InsertChoice::kYFront:
+    case InsertChoice::kYBack: return "edt_YAxisValue";
+    default: return "Edt_InsertDelay";
+  }
+}
+
+// A list's items become `texts`, touched only where they differ.
+void ShowItems(QListWidget* list, const std::vector<std::string>& texts) {
+  const QSignalBlocker quiet(list);
+  bool same = list->count() == static_cast<int>(texts.size());
+  for (int i = 0; same && i < list->count(); ++i)
+    same = list->item(i)->text().toStdString() == texts[static_cast<size_t>(i)];
+  if (same) return;
+  list->clear();
+  for (const std::string& text : texts)
+    list->addItem(QString::fromStdString(text));
+}
+
+void SetTextIfOther(QLineEdit* edit, const std::string& text) {
+  if (edit->text().toStdString() != text) edit->setText(QString::fromStdString(text));
+}
+
+}  // namespace
+
+MacroPageBinder::MacroPageBinder(const ControlRegistry& controls, app::Shell& shell, Window window)
+    : PageBinder(window.hide_all_menus),
+      controls_(controls),
+      shell_(shell),
+      window_(std::move(window)),
+      editor_(shell.Pages().macros, window_.text) {
+  ConnectLibrary();
+  ConnectLibraryPanel();
+  ConnectOptions();
+  ConnectEvents();
+  ConnectInsertPanel();
+  ConnectRecording();
+}
+
+MacroPageBinder::~MacroPageBinder() {
+  if (editor_.State().recording && window_.capture) window_.capture->Stop();
+}
+
+void MacroPageBinder::Say(const std::optional<std::string>& message) {
+  if (message) window_.show_message(*message);
+}
+
+void MacroPageBinder::ShowPanelAt(const char* panel, QListWidget* list, const QPoint& at) {
+  window_.hide_all_menus();
+  QWidget* menu = controls_.Get(panel);
+  QPoint place = list->viewport()->mapTo(window_.window, at);
+  place.setX(std::min(place.x(), window_.window->width() - menu->width()));
+  place.setY(std::min(place.y(), window_.window->height() - menu->height()));
+  menu->move(place);
+  menu->show();
+  menu->raise();
+}
+
+void MacroPageBinder::SelectEntry(int row) {
+  Library().Select(row);
+  editor_.EntrySelected();
+}
+
+void MacroPageBinder::ConnectLibrary() {
+  auto* list = controls_.Get<QListWidget>("LB_PCMacroName");
+  connect(list, &QListWidget::itemClicked, this,
+          [this, list](QListWidgetItem* item) { Act([&] { SelectEntry(list->row(item)); }); });
+  // A right click selects the entry under the pointer (none below the last)
+  // and opens the library's panel there.
+  list->setContextMenuPolicy(Qt::CustomContextMenu);
+  connect(list, &QListWidget::customContextMenuRequested, this, [this, list](const QPoint& at) {
+    if (editor_.State().recording) return;
+    QListWidgetItem* item = list->itemAt(at);
+    SelectEntry(item != nullptr ? list->row(item) : -1);
+    Redraw();
+    ShowPanelAt("Pnl_PCMacro", list, at);
+  });
+}
+
+void MacroPageBinder::ConnectLibraryPanel() {
+  const auto on = [this](const char* name, std::function<void()> act) {
+    OnClick(controls_.Get<SkinLabel>(name), std::move(act));
+  };
+  on("Btn_NewMacro", [this] {
+    editor_.ChooseRelease(false);
+    NewEntry();
+  });
+  on("Btn_NewName", [this] {
+    if (Library().State().selected < 0) return;
+    if (const auto name = AskName()) Say(Library().RenameSelected(*name));
+  });
+  on("Btn_DelPCMacro", [this] {
+    Say(Library().DeleteSelected());
+    editor_.EntrySelected();
+  });
+  on("Btn_ImportOne", [this] { ImportOne(); });
+  on("Btn_Import", [this] { ImportAll(); });
+  on("Btn_ExportOne", [this] { Export(true); });
+  on("Btn_Export", [this] { Export(false); });
+  on("Btn_New", [this] { NewEntry(); });
+}
+
+MacroDialogView::Captions MacroPageBinder::CaptionsFor(const char* title) const {
+  return {QString::fromStdString(window_.text(title)),
+          QString::fromStdString(window_.text("Str511")),
+          QString::fromStdString(window_.text("Str512"))};
+}
+
+std::optional<std::string> MacroPageBinder::AskName() {
+  QFont font(QString::fromStdString(window_.text("FontName")));
+  font.setPixelSize(15);
+  MacroDialogView dialog(MacroDialogView::Kind::kName, CaptionsFor("Str510"), font, {},
+                         window_.window);
+  if (!window_.run_dialog(dialog) || dialog.Text().empty()) return std::nullopt;
+  return dialog.Text();
+}
+
+void MacroPageBinder::NewEntry() {
+  if (!Library().State().can_add || editor_.State().recording) return;
+  const auto name = AskName();
+  if (!name) return;
+  Say(Library().AddEntry(*name));
+  editor_.EntrySelected();
+}
+
+void MacroPageBinder::ImportOne() {
+  const std::string path = window_.choose_file(false);
+  if (path.empty()) return;
+  const auto bytes = macro::ReadFileBytes(path, Library().EntryBytes());
+  if (!bytes) return Say("The file " + path + " cannot be read.");
+  Say(Library().ImportOne(*bytes));
+  editor_.EntrySelected();
+}
+
+void MacroPageBinder::ImportAll() {
+  const std::string path = window_.choose_file(false);
+  if (path.empty()) return;
+  const auto bytes = macro::ReadFileBytes(path, 32u << 20);
+  if (!bytes) return Say("The file " + path + " cannot be read.");
+  const pages::ImportAllResult result = Library().ImportAll(*bytes);
+  editor_.EntrySelected();
+  if (result.error) return Say(result.error);
+  if (result.skipped.empty()) return;
+  std::string names;
+  for (const std::string& name : result.skipped)
+    names += (names.empty() ? "" : ", ") + name;
+  Say("Imported " + std::to_string(result.imported) +
+      " macros. Left out, for a missing or repeated name: " + names + ".");
+}
+
+void MacroPageBinder::Export(bool one) {
+  if (one && Library().State().selected < 0) return;
+  std::string path = window_.choose_file(true);
+  if (path.empty()) return;
+  // The files are .bin files; a name that has the ending keeps just the one.
+  if (path.size() < 4 || path.compare(path.size() - 4, 4, ".bin") != 0) path += ".bin";
+  const std::vector<uint8_t> bytes = one ? *Library().ExportSelected() : Library().ExportAll();
+  std::string error;
+  if (!util::WriteFileAtomically(path, bytes, &error)) Say("Not exported: " + error);
+}
+
+void MacroPageBinder::ConnectOptions() {
+  for (const ModeControls& mode : kDelayModes) {
+    const auto choose = [this, m = mode.mode] { editor_.ChooseDelayMode(m); };
+    OnClick(controls_.Get<SkinLabel>(mode.click), choose);
+    OnClick(controls_.Get<SkinLabel>(mode.lamp), choose);
+  }
+  OnTyped(controls_.Get<QLineEdit>("Edt_Delay"),
+          [this](const std::string& typed) { return editor_.TypeDelay(typed); });
+  for (const auto& [click, lamp, stop] :
+       {std::tuple{"IB_ReleaseStop", "Img_ReleaseStop", true},
+        std::tuple{"IB_ReleaseContiue", "Img_ReleaseContiue", false}}) {
+    const auto choose = [this, stop = stop] { Say(editor_.ChooseRelease(stop)); };
+    OnClick(controls_.Get<SkinLabel>(click), choose);
+    OnClick(controls_.Get<SkinLabel>(lamp), choose);
+  }
+}
+
+void MacroPageBinder::ConnectEvents() {
+  auto* list = controls_.Get<QListWidget>("LB_macro");
+  connect(list, &QListWidget::itemClicked, this, [this, list](QListWidgetItem* item) {
+    Act([&] { editor_.SelectRow(list->row(item)); });
+  });
+  list->setContextMenuPolicy(Qt::CustomContextMenu);
+  connect(list, &QListWidget::customContextMenuRequested, this, [this, list](const QPoint& at) {
+    if (editor_.State().recording || editor_.State().insert_open) return;
+    QListWidgetItem* item = list->itemAt(at);
+    editor_.SelectRow(item != nullptr ? list->row(item) : -1);
+    Redraw();
+    if (Library().State().selected >= 0 && editor_.State().selected_row >= 0) {
+      ShowPanelAt("Pnl_DevContent", list, at);
+    }
+  });
+  OnClick(controls_.Get<SkinLabel>("Btn_Del"), [this] { Say(editor_.DeleteRow()); });
+  OnClick(controls_.Get<SkinLabel>("Btn_Insert"), [this] { editor_.OpenInsert(); });
+  OnClick(controls_.Get<SkinLabel>("Btn_Edit"), [this] { EditSelectedRow(); });
+}
+
+void MacroPageBinder::EditSelectedRow() {
+  const pages::EditKind kind = editor_.KindOfSelectedRow();
+  if (kind == pages::EditKind::kNone) return;
+  QFont font(QString::fromStdString(window_.text("FontName")));
+  font.setPixelSize(15);
+  if (kind == pages::EditKind::kPress || kind == pages::EditKind::kRelease) {
+    MacroDialogView dialog(MacroDialogView::Kind::kKey, CaptionsFor("Str520"), font, {},
+                           window_.window);
+    if (window_.run_dialog(dialog) && dialog.VirtualKey() != 0) {
+      Say(editor_.ApplyKey(dialog.VirtualKey()));
+    }
+    return;
+  }
+  const bool delay = kind == pages::EditKind::kDelay;
+  const pages::NumberBox box = delay                              ? pages::MacroEditor::kDelayBox
+                               : kind == pages::EditKind::kRepeat ? pages::MacroEditor::kRepeatBox
+                                                                  : pages::MacroEditor::kMoveBox;
+  MacroDialogView dialog(
+      delay ? MacroDialogView::Kind::kDelay : MacroDialogView::Kind::kValue,
+      CaptionsFor(delay ? "Str521" : "Str523"), font,
+      [box](const std::string& previous, const std::string& typed) {
+        return box.Typed(previous, typed);
+      },
+      window_.window);
+  if (window_.run_dialog(dialog)) Say(editor_.ApplyNumber(dialog.Text()));
+}
+
+void MacroPageBinder::ConnectInsertPanel() {
+  OnChoice(controls_.Get<QComboBox>("CB_Insert"),
+           [this](int index) { editor_.ChooseInsert(static_cast<InsertChoice>(index)); });
+  for (const ModeControls& mode : kInsertDelayModes) {
+    const auto choose = [this, m = mode.mode] { editor_.ChooseInsertDelayMode(m); };
+    OnClick(controls_.Get<SkinLabel>(mode.click), choose);
+    OnClick(controls_.Get<SkinLabel>(mode.lamp), choose);
+  }
+  for (const auto& [name, box] : {std::pair{"Edt_InsertDelay", InsertChoice::kDelayFront},
+                                  std::pair{"edt_XAxisValue", InsertChoice::kXFront},
+                                  std::pair{"edt_YAxisValue", InsertChoice::kYFront},
+                                  std::pair{"edt_Repeat", InsertChoice::kRepeatStart}}) {
+    OnTyped(controls_.Get<QLineEdit>(name), [this, box = box](const std::string& typed) {
+      return editor_.TypeInsertBox(box, typed);
+    });
+  }
+  OnClick(controls_.Get<SkinLabel>("Btn_InsertStart"), [this] { ToggleInsertRecording(); });
+  OnClick(controls_.Get<SkinLabel>("Btn_OK"), [this] { Say(editor_.InsertOk()); });
+  OnClick(controls_.Get<SkinLabel>("Btn_Cancel"), [this] { editor_.InsertCancel(); });
+}
+
+void MacroPageBinder::ConnectRecording() {
+  OnClick(controls_.Get<SkinLabel>("Btn_Start"), [this] { ToggleRecording(); });
+  // Clicks on the record buttons are commands, not part of the macro.
+  for (const char* name : {"Btn_Start", "Btn_New", "Btn_InsertStart"}) {
+    auto* button = controls_.Get<SkinLabel>(name);
+    connect(button, &SkinLabel::entered, this, [this] { editor_.SetLeftClickMasked(true); });
+    connect(button, &SkinLabel::left, this, [this] { editor_.SetLeftClickMasked(false); });
+  }
+}
+
+void MacroPageBinder::ToggleRecording() {
+  if (editor_.State().insert_recording) return;
+  if (editor_.State().recording) {
+    StopCapture();
+    Say(editor_.StopRecording());
+  } else if (editor_.StartRecording()) {
+    StartCapture();
+  }
+}
+
+void MacroPageBinder::ToggleInsertRecording() {
+  if (editor_.State().insert_recording) {
+    StopCapture();
+    editor_.StopInsertRecording();
+  } else if (editor_.StartInsertRecording()) {
+    StartCapture();
+  }
+}
+
+void MacroPageBinder::StartCapture() {
+  if (window_.capture) window_.capture->Start([this](const auto& input) { Deliver(input); });
+}
+
+void MacroPageBinder::StopCapture() {
+  if (window_.capture) window_.capture->Stop();
+}
+
+// One event of the desktop, on the window's thread, in arrival order.
+void MacroPageBinder::Deliver(const platform::CapturedInput& input) {
+  if (!editor_.State().recording) return;
+  macro::RecordedInput event;
+  event.kind = static_cast<macro::RecordedInput::Kind>(input.kind);
+  event.code = input.code;
+  event.time_ms = input.time_ms;
+  if (editor_.Feed(event)) StopCapture();
+  Redraw();
+}
+
+void MacroPageBinder::Redraw() {
+  RedrawLibrary();
+  RedrawEvents();
+  RedrawOptions();
+  RedrawInsertPanel();
+}
+
+void MacroPageBinder::RedrawLibrary() {
+  const pages::MacroLibraryState& library = Library().State();
+  const bool busy = editor_.State().recording || editor_.State().insert_open;
+  auto* list = controls_.Get<QListWidget>("LB_PCMacroName");
+  ShowItems(list, library.names);
+  ShowItems(controls_.Get<QListWidget>("LB_Name"), library.names);
+  const QSignalBlocker quiet(list);
+  list->setCurrentRow(library.selected);
+  if (library.selected < 0) list->clearSelection();
+  list->setEnabled(!busy);
+  controls_.Get("Btn_New")->setEnabled(library.can_add && !busy);
+  controls_.Get("Btn_NewMacro")->setEnabled(library.can_add);
+}
+
+void MacroPageBinder::RedrawEvents() {
+  const pages::MacroEditorState& state = editor_.State();
+  std::vector<std::string> rows;
+  for (size_t i = 1; i < state.lines.size(); ++i)
+    rows.push_back(pages::RowText(state.lines[i]));
+  auto* list = controls_.Get<QListWidget>("LB_macro");
+  ShowItems(list, rows);
+  const QSignalBlocker quiet(list);
+  list->setCurrentRow(state.selected_row);
+  if (state.selected_row < 0) list->clearSelection();
+  if (state.selected_row >= 0) list->scrollToItem(list->item(state.selected_row));
+}
+
+void MacroPageBinder::RedrawOptions() {
+  const pages::MacroEditorState& state = editor_.State();
+  for (const ModeControls& mode : kDelayModes) {
+    const bool on = state.options.mode == mode.mode;
+    controls_.Get<QLabel>(mode.lamp)->setPixmap(SkinPicture(on ? "RdS_E" : "RdS_D"));
+    controls_.Get<QRadioButton>(mode.radio)->setChecked(on);
+  }
+  auto* delay = controls_.Get<QLineEdit>("Edt_Delay");
+  SetTextIfOther(delay, state.options.delay_text);
+  delay->setEnabled(state.options.mode == DelayMode::kDefault && !state.recording);
+  controls_.Get("Gb_Delay")->setEnabled(!state.recording);
+  controls_.Get("Gb_Delay")->setVisible(!state.insert_open);
+  for (const auto& [lamp, radio, stop] :
+       {std::tuple{"Img_ReleaseStop", "rb_ReleaseStop", true},
+        std::tuple{"Img_ReleaseContiue", "rb_ReleaseContinue", false}}) {
+    const bool on = state.stop_on_release == stop;
+    controls_.Get<QLabel>(lamp)->setPixmap(SkinPicture(on ? "RdS_E" : "RdS_D"));
+    controls_.Get<QRadioButton>(radio)->setChecked(on);
+  }
+  const bool recording = state.recording && !state.insert_recording;
+  controls_.Get<QLabel>("Btn_Start")
+      ->setText(QString::fromStdString(window_.text(recording ? "Str401" : "Str400")));
+}
+
+void MacroPageBinder::RedrawInsertPanel() {
+  const pages::MacroEditorState& state = editor_.State();
+  controls_.Get("Gb_Insert")->setVisible(state.insert_open);
+  if (!state.insert_open) return;
+  const InsertChoice choice = state.insert_choice;
+  const bool keys = IsKeyChoice(choice);
+  controls_.Get<QLabel>("Img_InsertBase")
+      ->setPixmap(SkinPicture(keys ? "InsertKeyBase" : "InsertDelayBase"));
+  auto* list = controls_.Get<QComboBox>("CB_Insert");
+  const QSignalBlocker quiet(list);
+  list->setCurrentIndex(static_cast<int>(choice));
+  list->setEnabled(!state.insert_recording);
+  for (const char* input : {"Edt_InsertDelay", "edt_XAxisValue", "edt_YAxisValue", "edt_Repeat"}) {
+    controls_.Get(input)->setVisible(input == std::string(InsertInput(choice)));
+  }
+  SetTextIfOther(controls_.Get<QLineEdit>("Edt_InsertDelay"), state.insert_options.delay_text);
+  SetTextIfOther(controls_.Get<QLineEdit>("edt_XAxisValue"), state.x_text);
+  SetTextIfOther(controls_.Get<QLineEdit>("edt_YAxisValue"), state.y_text);
+  SetTextIfOther(controls_.Get<QLineEdit>("edt_Repeat"), state.repeat_text);
+  for (const ModeControls& mode : kInsertDelayModes) {
+    const bool on = state.insert_options.mode == mode.mode;
+    controls_.Get<QLabel>(mode.lamp)->setPixmap(SkinPicture(on ? "RdS_E" : "RdS_D"));
+    controls_.Get<QRadioButton>(mode.radio)->setChecked(on);
+    controls_.Get(mode.lamp)->setVisible(keys);
+    controls_.Get(mode.click)->setVisible(keys);
+  }
+  controls_.Get("Btn_InsertStart")->setVisible(keys);
+  controls_.Get("Img_InsertStart")->setVisible(keys);
+  controls_.Get<QLabel>("Btn_InsertStart")
+      ->setText(QString::fromStdString(window_.text(state.insert_recording ? "Str401" : "Str400")));
+  controls_.Get<QLabel>("Btn_OK")->setText(
+      QString::fromStdString(window_.text(keys ? "Str421" : "Str420")));
+  for (const char* button : {"Btn_OK", "Btn_Cancel"})
+    controls_.Get(button)->setEnabled(!state.insert_recording);
+  // The overlay holds the panel still while keys are recorded; its own
+  // Stop stays on top.
+  controls_.Get("GB_Dis")->setVisible(state.insert_recording);
+  controls_.Get("Img_InsertStart")->raise();
+  controls_.Get("Btn_InsertStart")->raise();
+}
+
+}  // namespace orvane::ui
