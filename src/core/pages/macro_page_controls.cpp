@@ -54,7 +54,6 @@ std::vector<std::string> MacroPageControlNames() {
           "edt_YAxisValue",
           "edt_Repeat",
           "Btn_InsertStart",
-          "Img_InsertStart",
           "Btn_OK",
           "Btn_Cancel",
           "GB_Dis"};
