@@ -17,12 +17,15 @@ std::unique_ptr<X11InputCapture> X11InputCapture::Open(std::string* why) {
   int opcode = 0;
   int event = 0;
   int error = 0;
+  // Announcing 2.2 matters: a 2.0 client gets no raw events while any grab
+  // is active, and a click grabs the pointer until its release.
   int major = 2;
-  int minor = 0;
+  int minor = 2;
   if (!XQueryExtension(display, "XInputExtension", &opcode, &event, &error) ||
-      XIQueryVersion(display, &major, &minor) != Success) {
+      XIQueryVersion(display, &major, &minor) != Success || major < 2 ||
+      (major == 2 && minor < 1)) {
     XCloseDisplay(display);
-    if (why) *why = "the X server has no XInput 2";
+    if (why) *why = "the X server has no XInput 2.1";
     return nullptr;
   }
   return std::unique_ptr<X11InputCapture>(new X11InputCapture(display, opcode));

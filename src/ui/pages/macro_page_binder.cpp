@@ -1,8 +1,10 @@
 #include "ui/pages/macro_page_binder.h"
 
 #include <QComboBox>
+#include <QCursor>
 #include <QLineEdit>
 #include <QListWidget>
+#include <QPainter>
 #include <QRadioButton>
 #include <QSignalBlocker>
 #include <algorithm>
@@ -61,6 +63,34 @@ void ShowItems(QListWidget* list, const std::vector<std::string>& texts) {
   list->clear();
   for (const std::string& text : texts)
     list->addItem(QString::fromStdString(text));
+}
+
+// The pictures of the event rows, one per line type: delay, press,
+// release, X and Y moves, repeat start and stop.
+QIcon RowIcon(int type) {
+  static const struct {
+    const char* glyph;
+    QColor colour;
+  } kLooks[9] = {{"\u231B", QColor(0x8A, 0x93, 0xA6)}, {"\u2193", QColor(0xE0, 0x4A, 0x5C)},
+                 {"\u2191", QColor(0x4A, 0x9A, 0xE0)}, {"\u2192", QColor(0x5C, 0xC0, 0x7A)},
+                 {"\u2190", QColor(0x5C, 0xC0, 0x7A)}, {"\u2193", QColor(0xD0, 0xB0, 0x4A)},
+                 {"\u2191", QColor(0xD0, 0xB0, 0x4A)}, {"\u27F2", QColor(0xB0, 0x7A, 0xE0)},
+                 {"\u25A0", QColor(0xB0, 0x7A, 0xE0)}};
+  static QIcon icons[9];
+  if (type < 0 || type > 8) return {};
+  if (icons[type].isNull()) {
+    QPixmap pixmap(16, 16);
+    pixmap.fill(Qt::transparent);
+    QPainter painter(&pixmap);
+    painter.setPen(kLooks[type].colour);
+    QFont font = painter.font();
+    font.setPixelSize(14);
+    font.setBold(true);
+    painter.setFont(font);
+    painter.drawText(pixmap.rect(), Qt::AlignCenter, QString::fromUtf8(kLooks[type].glyph));
+    icons[type] = QIcon(pixmap);
+  }
+  return icons[type];
 }
 
 void SetTextIfOther(QLineEdit* edit, const std::string& text) {
@@ -330,6 +360,18 @@ void MacroPageBinder::StopCapture() {
 // One event of the desktop, on the window's thread, in arrival order.
 void MacroPageBinder::Deliver(const platform::CapturedInput& input) {
   if (!editor_.State().recording) return;
+  // A left click on a record button is a command; the button's own enter
+  // event may come after the desktop's press, so ask where the pointer is.
+  if (input.kind == platform::CapturedInput::Kind::kButtonDown ||
+      input.kind == platform::CapturedInput::Kind::kButtonUp) {
+    bool over = false;
+    for (const char* name : {"Btn_Start", "Btn_New", "Btn_InsertStart"}) {
+      const QWidget* button = controls_.Get(name);
+      over = over || (button->isVisible() &&
+                      button->rect().contains(button->mapFromGlobal(QCursor::pos())));
+    }
+    editor_.SetLeftClickMasked(over);
+  }
   macro::RecordedInput event;
   event.kind = static_cast<macro::RecordedInput::Kind>(input.kind);
   event.code = input.code;
@@ -366,6 +408,8 @@ void MacroPageBinder::RedrawEvents() {
     rows.push_back(pages::RowText(state.lines[i]));
   auto* list = controls_.Get<QListWidget>("LB_macro");
   ShowItems(list, rows);
+  for (int i = 0; i < list->count(); ++i)
+    list->item(i)->setIcon(RowIcon(pages::RowPicture(state.lines[static_cast<size_t>(i) + 1])));
   const QSignalBlocker quiet(list);
   list->setCurrentRow(state.selected_row);
   if (state.selected_row < 0) list->clearSelection();
