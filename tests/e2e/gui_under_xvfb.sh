@@ -3,56 +3,16 @@
 # and reads the mouse and paints its main page, three more and the engineer
 # page (screenshots are kept in the build folder), opens every key sub-menu,
 # gives a button a new function that reaches the mouse with Apply, refuses to
-# give away the last Left Click, sets DPI level 3 to 1600 on its slider, a second start raises the first window and
-# exits, and an Apply whose byte never sticks shows "Fail".
+# give away the last Left Click, sets DPI level 3 to 1600 on its slider, a
+# second start raises the first window and exits, and an Apply whose byte
+# never sticks shows "Fail".
 set -euo pipefail
 sim=$1
 ctl=$2
 gui=$3
 shots=$4
 . "$(dirname "$0")/emulator_lib.sh"
-# Xvfb picks a free display itself, so parallel runs never share one.
-Xvfb -displayfd 3 -screen 0 1280x800x24 -nolisten tcp 3>"$work/display" >/dev/null 2>&1 &
-xvfb_pid=$!
-for _ in $(seq 50); do
-  [ -s "$work/display" ] && break
-  sleep 0.1
-done
-export DISPLAY=:$(head -1 "$work/display")
-gui_pid=
-stop_all() {
-  [ -n "$gui_pid" ] && kill "$gui_pid" 2>/dev/null || true
-  stop_sim
-  kill "$xvfb_pid" 2>/dev/null || true
-  rm -rf "$work"
-}
-trap stop_all EXIT
-sleep 0.5
-
-start_gui() {
-  "$gui" >"$work/gui.out" 2>&1 &
-  gui_pid=$!
-  for _ in $(seq 50); do
-    xdotool search --name '^Orvane Gaming Mouse v1.0$' >/dev/null 2>&1 && return
-    sleep 0.2
-  done
-  fail "the window did not appear"
-}
-windows() { xdotool search --onlyvisible --pid "$gui_pid" 2>/dev/null | wc -l; }
-# The first poll comes at 2.5 s, then the 2.1 s settle wait and a 1.8 s read
-# with the busy window up: wait for it to come and go.
-wait_for_read() {
-  for _ in $(seq 100); do
-    [ "$(windows)" -ge 2 ] && break
-    sleep 0.2
-  done
-  [ "$(windows)" -ge 2 ] || fail "the mouse was never read"
-  for _ in $(seq 100); do
-    [ "$(windows)" = 1 ] && return
-    sleep 0.2
-  done
-  fail "the busy window stayed"
-}
+. "$(dirname "$0")/gui_lib.sh"
 
 # The skinned message box, the size of its "Msg" picture.
 message_shown() {
