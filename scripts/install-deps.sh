@@ -9,7 +9,7 @@ packages=(
   libhidapi-dev                     # real HID devices
   clang libclang-rt-14-dev          # the fuzz targets (libFuzzer)
   qt6-base-dev libqt6test6 libpng-dev libx11-dev  # the window, its skin, single instance
-  libxi-dev                                       # recording keys and clicks (XInput2)
+  libxi-dev libxtst-dev                           # recording keys and clicks (XInput2), its bench
   fonts-dejavu-core fonts-wqy-microhei            # legible text, Latin and Chinese
   xvfb xdotool x11-utils imagemagick              # running and testing the window headless
 )

@@ -53,16 +53,21 @@ const char* InsertInput(InsertChoice choice) {
   }
 }
 
-// A list's items become `texts`, touched only where they differ.
-void ShowItems(QListWidget* list, const std::vector<std::string>& texts) {
+// A list's items become `texts`, touched only from the first that differs
+// (a recording adds rows at the end). Returns that first row.
+int ShowItems(QListWidget* list, const std::vector<std::string>& texts) {
   const QSignalBlocker quiet(list);
-  bool same = list->count() == static_cast<int>(texts.size());
-  for (int i = 0; same && i < list->count(); ++i)
-    same = list->item(i)->text().toStdString() == texts[static_cast<size_t>(i)];
-  if (same) return;
-  list->clear();
-  for (const std::string& text : texts)
-    list->addItem(QString::fromStdString(text));
+  const int wanted = static_cast<int>(texts.size());
+  int same = 0;
+  while (same < std::min(list->count(), wanted) &&
+         list->item(same)->text().toStdString() == texts[static_cast<size_t>(same)]) {
+    ++same;
+  }
+  while (list->count() > same)
+    delete list->takeItem(list->count() - 1);
+  for (int i = same; i < wanted; ++i)
+    list->addItem(QString::fromStdString(texts[static_cast<size_t>(i)]));
+  return same;
 }
 
 // The pictures of the event rows, one per line type: delay, press,
@@ -376,8 +381,14 @@ void MacroPageBinder::Deliver(const platform::CapturedInput& input) {
   event.kind = static_cast<macro::RecordedInput::Kind>(input.kind);
   event.code = input.code;
   event.time_ms = input.time_ms;
-  if (editor_.Feed(event)) StopCapture();
-  Redraw();
+  const size_t lines_before = editor_.State().lines.size();
+  if (editor_.Feed(event)) {
+    StopCapture();
+    Redraw();
+  } else if (editor_.State().lines.size() != lines_before) {
+    // Only the rows change while a recording runs.
+    RedrawEvents();
+  }
 }
 
 void MacroPageBinder::Redraw() {
@@ -408,8 +419,12 @@ void MacroPageBinder::RedrawEvents() {
     rows.push_back(pages::RowText(state.lines[i]));
   auto* list = controls_.Get<QListWidget>("LB_macro");
   ShowItems(list, rows);
-  for (int i = 0; i < list->count(); ++i)
-    list->item(i)->setIcon(RowIcon(pages::RowPicture(state.lines[static_cast<size_t>(i) + 1])));
+  // A press and a release of one key read alike: the picture tells them
+  // apart, so it is checked on every row.
+  for (int i = 0; i < list->count(); ++i) {
+    const QIcon icon = RowIcon(pages::RowPicture(state.lines[static_cast<size_t>(i) + 1]));
+    if (list->item(i)->icon().cacheKey() != icon.cacheKey()) list->item(i)->setIcon(icon);
+  }
   const QSignalBlocker quiet(list);
   list->setCurrentRow(state.selected_row);
   if (state.selected_row < 0) list->clearSelection();
