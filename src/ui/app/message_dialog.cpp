@@ -6,6 +6,7 @@
 #include "core/app/layout_rules.h"
 #include "ui/app/png_image.h"
 #include "ui/app/skin_button.h"
+#include "ui/app/skin_dialog.h"
 #include "ui/app/skin_label.h"
 
 namespace orvane::ui {
@@ -14,17 +15,7 @@ MessageDialog::MessageDialog(const QString& text, const QString& ok_caption, con
                              QWidget* parent)
     : QDialog(parent, Qt::Dialog | Qt::FramelessWindowHint | Qt::WindowStaysOnTopHint) {
   setObjectName("FormMessagDialog");
-  setModal(true);
-  const QPixmap skin = SkinPicture("Msg");
-  setFixedSize(skin.size());
-  // The maroon of the picture is see-through, as on the main window.
-  setMask(QBitmap::fromImage(SkinImage("Msg")
-                                 .convertToFormat(QImage::Format_RGB32)
-                                 .createMaskFromColor(qRgb(0x80, 0, 0), Qt::MaskInColor)));
-  auto* background = new QLabel(this);
-  background->setObjectName("Img_Msg");
-  background->setPixmap(skin);
-  background->setGeometry(rect());
+  SkinDialog(this, "Msg", "Img_Msg");
   text_ = new QLabel(text, this);
   text_->setObjectName("lbl_Message");
   text_->setFont(font);
@@ -42,12 +33,7 @@ MessageDialog::MessageDialog(const QString& text, const QString& ok_caption, con
   ok_->setAlignment(Qt::AlignCenter);
   ok_->setStyleSheet("color: #F0F0F5;");
   connect(ok_, &SkinLabel::clicked, this, &QDialog::accept);
-  if (parent != nullptr) {
-    const QRect main = parent->frameGeometry();
-    const app::Point at =
-        app::CentredOn({main.x(), main.y(), main.width(), main.height()}, width(), height());
-    move(at.x, at.y);
-  }
+  CentreOnParent(this);
 }
 
 // Enter, space and Escape close it, as the OK button does.

@@ -8,6 +8,7 @@
 #include "core/app/layout_rules.h"
 #include "ui/app/png_image.h"
 #include "ui/app/skin_button.h"
+#include "ui/app/skin_dialog.h"
 #include "ui/app/skin_label.h"
 #include "ui/app/virtual_keys.h"
 
@@ -83,12 +84,7 @@ AssemblyKeyDialogView::AssemblyKeyDialogView(const TextLookup& text, const QFont
     Redraw();
     edit_->setFocus();
   });
-  if (parent != nullptr) {
-    const QRect main = parent->frameGeometry();
-    const app::Point at =
-        app::CentredOn({main.x(), main.y(), main.width(), main.height()}, width(), height());
-    move(at.x, at.y);
-  }
+  CentreOnParent(this);
   edit_->setFocus();
 }
 

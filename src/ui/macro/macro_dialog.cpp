@@ -1,13 +1,12 @@
 #include "ui/macro/macro_dialog.h"
 
-#include <QBitmap>
 #include <QKeyEvent>
 #include <QLineEdit>
 
-#include "core/app/layout_rules.h"
 #include "core/config/key_tables.h"
 #include "ui/app/png_image.h"
 #include "ui/app/skin_button.h"
+#include "ui/app/skin_dialog.h"
 #include "ui/app/skin_label.h"
 #include "ui/app/virtual_keys.h"
 
@@ -34,16 +33,7 @@ MacroDialogView::MacroDialogView(
                 : kind == Kind::kKey   ? "TForm5"
                 : kind == Kind::kDelay ? "TForm6"
                                        : "TForm7");
-  setModal(true);
-  const QPixmap skin = SkinPicture("Msg");
-  setFixedSize(skin.size());
-  setMask(QBitmap::fromImage(SkinImage("Msg")
-                                 .convertToFormat(QImage::Format_RGB32)
-                                 .createMaskFromColor(qRgb(0x80, 0, 0), Qt::MaskInColor)));
-  auto* background = new QLabel(this);
-  background->setObjectName("Img_MacroName");
-  background->setPixmap(skin);
-  background->setGeometry(rect());
+  SkinDialog(this, "Msg", "Img_MacroName");
   auto* title = new QLabel(captions.title, this);
   title->setObjectName("lbl_MacroName");
   QFont title_font = font;
@@ -83,12 +73,7 @@ MacroDialogView::MacroDialogView(
     virtual_key_ = 0;
   });
   connect(close, &SkinLabel::clicked, this, &QDialog::reject);
-  if (parent != nullptr) {
-    const QRect main = parent->frameGeometry();
-    const app::Point at =
-        app::CentredOn({main.x(), main.y(), main.width(), main.height()}, width(), height());
-    move(at.x, at.y);
-  }
+  CentreOnParent(this);
   input_->setFocus();
 }
 
