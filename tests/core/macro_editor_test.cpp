@@ -181,6 +181,13 @@ TEST(MacroEditor, InsertRecordingAndCancel) {
   e.editor.InsertCancel();
   EXPECT_EQ(e.editor.State().lines, kTyping);
   EXPECT_EQ(e.editor.State().selected_row, 2);
+  // OK after an insert recording that heard nothing adds no row.
+  e.editor.OpenInsert();
+  e.editor.ChooseInsert(InsertChoice::kKeyBack);
+  ASSERT_TRUE(e.editor.StartInsertRecording());
+  e.editor.StopInsertRecording();
+  EXPECT_EQ(e.editor.InsertOk(), std::nullopt);
+  EXPECT_EQ(e.editor.State().lines, kTyping);
 }
 
 // An edit that would not fit the entry is refused and changes nothing.

@@ -34,6 +34,37 @@ cmp -s "$work/Macro.bin" "$work/library-before.bin" || fail "a refused import ch
 cmp -s "$work/exported.bin" "$work/burst.bin" || fail "the export differs from what was imported"
 if "$ctl" macro show Nothing 2>"$work/missing.out"; then fail "show of a missing macro"; fi
 
+# A kill -9 in the middle of saving leaves the old library or the new one,
+# whole: an Import All of two records, killed at random moments.
+{
+  cat "$work/burst.bin"
+  printf '\x00O\x00t\x00h\x00e\x00r'
+  head -c 250 /dev/zero
+} >"$work/all.bin"
+cp "$work/Macro.bin" "$work/library-old.bin"
+"$ctl" macro import "$work/all.bin" >/dev/null || fail "import all"
+cp "$work/Macro.bin" "$work/library-new.bin"
+cmp -s "$work/library-old.bin" "$work/library-new.bin" && fail "import all changed nothing"
+olds=0
+news=0
+for _ in $(seq 30); do
+  cp "$work/library-old.bin" "$work/Macro.bin"
+  "$ctl" macro import "$work/all.bin" >/dev/null 2>&1 &
+  pid=$!
+  sleep "0.0$((RANDOM % 40 + 10))"  # 10 to 49 ms: before, during and after the save
+  kill -9 "$pid" 2>/dev/null || true
+  wait "$pid" 2>/dev/null || true
+  if cmp -s "$work/Macro.bin" "$work/library-old.bin"; then
+    olds=$((olds + 1))
+  elif cmp -s "$work/Macro.bin" "$work/library-new.bin"; then
+    news=$((news + 1))
+  else
+    fail "after kill -9 the library is neither the old nor the new one"
+  fi
+done
+echo "kill -9 in 30 library saves: $olds old, $news new, never partial"
+cp "$work/library-old.bin" "$work/Macro.bin"
+
 # Button 5 of profile 1 plays it: slot 1 (0x100) holds the macro, the button
 # (at 0x40 + 12) its code 06 with the slot's pointer.
 start_sim --memory "$work/mouse.bin"

@@ -79,6 +79,11 @@ class MacroPageTest : public QObject {
     f.NewMacro("Combo");
     QCOMPARE(Rows(f.List("LB_PCMacroName")), QStringList{"Combo"});
     QCOMPARE(Rows(f.List("LB_Name")), QStringList{"Combo"});
+    // Another read lists the library again, in both lists, once.
+    f.window->window->shell().RefreshPCMacroName();
+    f.window->window->shell().RefreshPCMacroName();
+    QCOMPARE(Rows(f.List("LB_Name")), QStringList{"Combo"});
+    QCOMPARE(Rows(f.List("LB_PCMacroName")), QStringList{"Combo"});
     f.Record({{Kind::kKeyDown, 'A', 1000},
               {Kind::kKeyUp, 'A', 1300},
               {Kind::kKeyDown, 'B', 1500},
