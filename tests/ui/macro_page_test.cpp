@@ -7,6 +7,7 @@
 
 #include "core/macro/macro_storage.h"
 #include "platform/injected_input_capture.h"
+#include "ui/app/png_image.h"
 #include "ui/pages/macro_page_binder.h"
 #include "window_fixture.h"
 
@@ -57,6 +58,9 @@ class MacroPageTest : public QObject {
     void Record(const std::vector<platform::CapturedInput>& events) {
       window->Click("Btn_Start");
       QVERIFY(capture.Running());
+      QCOMPARE(window->Find<QLabel>("Btn_Start")->text(), QString("Stop"));
+      QVERIFY(window->Find<QLabel>("Img_Start")->pixmap().toImage() ==
+              SkinPicture("MacroS_04").toImage());
       for (const auto& event : events)
         capture.Inject(event);
       window->Click("Btn_Start");
@@ -143,6 +147,10 @@ class MacroPageTest : public QObject {
     f.RightClickRow(rows, 1);
     f.window->Click("Btn_Del");
     QCOMPARE(Rows(rows), (QStringList{"X-Axis  -12", "2040 ms"}));
+    // A press below the last row selects none.
+    QTest::mousePress(rows->viewport(), Qt::LeftButton, {}, QPoint(10, rows->height() - 10));
+    QCOMPARE(f.window->window->MacroPage().Editor().State().selected_row, -1);
+    QCOMPARE(rows->currentRow(), -1);
   }
 
   void importAndExportThroughTheLibrarysPanel() {

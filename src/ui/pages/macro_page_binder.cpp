@@ -4,6 +4,7 @@
 #include <QCursor>
 #include <QLineEdit>
 #include <QListWidget>
+#include <QMouseEvent>
 #include <QPainter>
 #include <QRadioButton>
 #include <QSignalBlocker>
@@ -148,6 +149,7 @@ void MacroPageBinder::ConnectLibrary() {
           [this, list](QListWidgetItem* item) { Act([&] { SelectEntry(list->row(item)); }); });
   // A right click selects the entry under the pointer (none below the last)
   // and opens the library's panel there.
+  list->viewport()->installEventFilter(this);
   list->setContextMenuPolicy(Qt::CustomContextMenu);
   connect(list, &QListWidget::customContextMenuRequested, this, [this, list](const QPoint& at) {
     if (editor_.State().recording) return;
@@ -156,6 +158,19 @@ void MacroPageBinder::ConnectLibrary() {
     Redraw();
     ShowPanelAt("Pnl_PCMacro", list, at);
   });
+}
+
+bool MacroPageBinder::eventFilter(QObject* watched, QEvent* event) {
+  if (event->type() != QEvent::MouseButtonPress || editor_.State().recording) return false;
+  auto* library = controls_.Get<QListWidget>("LB_PCMacroName");
+  auto* rows = controls_.Get<QListWidget>("LB_macro");
+  const QPoint at = static_cast<QMouseEvent*>(event)->position().toPoint();
+  if (watched == library->viewport() && library->itemAt(at) == nullptr) {
+    Act([&] { SelectEntry(-1); });
+  } else if (watched == rows->viewport() && rows->itemAt(at) == nullptr) {
+    Act([&] { editor_.SelectRow(-1); });
+  }
+  return false;
 }
 
 void MacroPageBinder::ConnectLibraryPanel() {
@@ -259,6 +274,7 @@ void MacroPageBinder::ConnectOptions() {
 
 void MacroPageBinder::ConnectEvents() {
   auto* list = controls_.Get<QListWidget>("LB_macro");
+  list->viewport()->installEventFilter(this);
   connect(list, &QListWidget::itemClicked, this, [this, list](QListWidgetItem* item) {
     Act([&] { editor_.SelectRow(list->row(item)); });
   });
@@ -330,8 +346,14 @@ void MacroPageBinder::ConnectRecording() {
   // Clicks on the record buttons are commands, not part of the macro.
   for (const char* name : {"Btn_Start", "Btn_New", "Btn_InsertStart"}) {
     auto* button = controls_.Get<SkinLabel>(name);
-    connect(button, &SkinLabel::entered, this, [this] { editor_.SetLeftClickMasked(true); });
-    connect(button, &SkinLabel::left, this, [this] { editor_.SetLeftClickMasked(false); });
+    connect(button, &SkinLabel::entered, this, [this] {
+      editor_.SetLeftClickMasked(true);
+      ShowRecordingLooks();
+    });
+    connect(button, &SkinLabel::left, this, [this] {
+      editor_.SetLeftClickMasked(false);
+      ShowRecordingLooks();
+    });
   }
 }
 
@@ -339,6 +361,7 @@ void MacroPageBinder::ToggleRecording() {
   if (editor_.State().insert_recording) return;
   if (editor_.State().recording) {
     StopCapture();
+    controls_.Get<QLabel>("Img_Start")->setPixmap(SkinPicture("MacroS_03"));
     Say(editor_.StopRecording());
   } else if (editor_.StartRecording()) {
     StartCapture();
@@ -396,6 +419,17 @@ void MacroPageBinder::Redraw() {
   RedrawEvents();
   RedrawOptions();
   RedrawInsertPanel();
+  ShowRecordingLooks();
+}
+
+void MacroPageBinder::ShowRecordingLooks() {
+  const pages::MacroEditorState& state = editor_.State();
+  if (state.recording && !state.insert_recording) {
+    controls_.Get<QLabel>("Img_Start")->setPixmap(SkinPicture("MacroS_04"));
+  }
+  if (state.insert_recording) {
+    controls_.Get<QLabel>("Img_InsertStart")->setPixmap(SkinPicture("MacroS_04"));
+  }
 }
 
 void MacroPageBinder::RedrawLibrary() {

@@ -41,6 +41,10 @@ class MacroPageBinder : public PageBinder {
   void Redraw() override;
   pages::MacroEditor& Editor() { return editor_; }
 
+ protected:
+  // A press below the last row of either list selects nothing.
+  bool eventFilter(QObject* watched, QEvent* event) override;
+
  private:
   pages::MacroLibraryPage& Library() { return shell_.Pages().macros; }
   void ConnectLibrary();
@@ -69,6 +73,8 @@ class MacroPageBinder : public PageBinder {
   void RedrawEvents();
   void RedrawOptions();
   void RedrawInsertPanel();
+  // While a recording runs, its button shows the recording picture.
+  void ShowRecordingLooks();
 
   const ControlRegistry& controls_;
   app::Shell& shell_;
