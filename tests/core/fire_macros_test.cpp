@@ -106,6 +106,7 @@ TEST(FireMacros, ParameterCorrections) {
     if (c.field == FireField::kY) {
       EXPECT_EQ(offset, "0");
       EXPECT_EQ(config.data.FireYOffsetTable[2], 0);
+      EXPECT_EQ(config.data.FireYOffsetTable[3], 0xFF);
     }
   }
 }
@@ -139,6 +140,7 @@ TEST(FireMacros, YOffsetKeepsYPlusOffsetASignedByte) {
     EXPECT_EQ(WriteFireYOffset(config, 4, text, c.y), FireWrite::kWritten);
     EXPECT_EQ(text, c.shown);
     EXPECT_EQ(config.data.FireYOffsetTable[6], c.byte);
+    EXPECT_EQ(config.data.FireYOffsetTable[7], static_cast<uint8_t>(~c.byte)) << "its complement";
   }
 }
 

@@ -126,6 +126,10 @@ TEST(ParameterFields, FireTablesAndBurst) {
   EXPECT_EQ(data.FireKey[2], 4);
   EXPECT_EQ(data.FireKey[8], 90);
   EXPECT_EQ(GetFireBurst(data), (FireBurst{false, 5, 90}));
+  // A count never becomes continuous fire.
+  SetFireBurst(data, {false, 256, 90});
+  EXPECT_EQ(data.FireKey[2], 254);
+  EXPECT_FALSE(GetFireBurst(data).continuous);
 }
 
 TEST(ParameterFields, DpiValuesAndColours) {

@@ -218,8 +218,9 @@ Rgb GetFireColour(const DataBuf& data, int macro) {
 }
 
 void SetFireBurst(DataBuf& data, const FireBurst& burst) {
+  // 255 stored means continuous fire: a count never turns into it.
   data.FireKey[2] =
-      burst.continuous ? 255 : static_cast<uint8_t>(std::clamp(burst.shot_count, 1, 256) - 1);
+      burst.continuous ? 255 : static_cast<uint8_t>(std::clamp(burst.shot_count, 1, 255) - 1);
   data.FireKey[8] = burst.interval;
 }
 

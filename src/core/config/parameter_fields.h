@@ -114,7 +114,7 @@ Rgb GetFireColour(const DataBuf& data, int macro);
 // FireKey byte 2 (FireRepeat) and byte 8 (FireInterval).
 struct FireBurst {
   bool continuous = false;
-  int shot_count = 3;  // 1..256, used when not continuous
+  int shot_count = 3;  // 1..255, used when not continuous
   uint8_t interval = 100;
   bool operator==(const FireBurst&) const = default;
 };

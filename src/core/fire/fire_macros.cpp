@@ -30,9 +30,10 @@ long Corrected(std::string& text, long empty_value, long low, long high) {
   return value;
 }
 
+// The offset with its complement: a pair whose halves disagree fails the
+// mouse's check.
 void SetYOffsetByte(config::Configuration& config, int slot, long offset) {
-  config.data.FireYOffsetTable[2 * static_cast<size_t>(slot - 1)] =
-      static_cast<uint8_t>(offset & 0xFF);
+  config::SetFireYOffset(config.data, slot, std::to_string(offset));
 }
 
 }  // namespace
