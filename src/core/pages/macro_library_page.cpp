@@ -87,10 +87,7 @@ macro::LibraryLoad MacroLibraryPage::Load() {
   return load;
 }
 
-void MacroLibraryPage::ShowList() {
-  state_.listed = true;
-  Rebuild();
-}
+void MacroLibraryPage::ShowList() { Rebuild(); }
 
 void MacroLibraryPage::Select(int index) {
   state_.selected = index >= 0 && static_cast<size_t>(index) < entries_.size() ? index : -1;
@@ -180,7 +177,6 @@ ImportAllResult MacroLibraryPage::ImportAll(std::span<const uint8_t> bytes) {
   }
   entries_ = std::move(taken);
   state_.selected = -1;
-  state_.listed = true;
   result.error = Save();
   return result;
 }

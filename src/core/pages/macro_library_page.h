@@ -32,7 +32,6 @@ std::optional<macro::DecodedStoredMacro> DecodeEntry(const LibraryEntry& entry, 
 // What the library's views show: the names of LB_PCMacroName and LB_Name in
 // entry order, the entry selected, and its event lines.
 struct MacroLibraryState {
-  bool listed = false;  // the lists are filled once the mouse has been read
   std::vector<std::string> names;
   int selected = -1;
   macro::DecodedMacro macro;  // MacroLines of the selected entry
