@@ -31,7 +31,9 @@ class Session {
         device_(context.pacer, ui_, org_, context.exe_dir),
         pages_(
             device_, org_, [this](std::string_view key) { return language_.Text(key); },
-            [this] { return Naming(); }, org_.path.empty() ? context.exe_dir : org_.path) {
+            [this] { return Naming(); }, org_.path.empty() ? context.exe_dir : org_.path,
+            context.exe_dir) {
+    pages_.fire.LoadGunKeys();
     device_.sessions.InitNoDevice();
     uint32_t version = kWantedVersion;
     if (!OpenMouse(context.backend, device_.link, kMouseVendorId, kMouseProductId, version)) {
@@ -70,6 +72,7 @@ class Session {
     naming.text = [this](std::string_view key) { return language_.Text(key); };
     naming.eeprom_mode = org_.EepromMode();
     naming.macro_names = macro::ReadAndRefreshMacro(device_.configuration, slots_);
+    pages_.AddGunKeys(naming);
     return naming;
   }
 
@@ -233,6 +236,26 @@ int SetCommand(CommandContext& context, const std::vector<std::string>& assignme
   outcome = session.sessions().DownloadParameter();
   if (outcome == SessionOutcome::kDone) ReportWrite(session, "the settings", context.out);
   return session.Finish(outcome);
+}
+
+}  // namespace orvane::cli
+
+namespace orvane::cli {
+
+int FireImportCommand(CommandContext& context, const std::string& file) {
+  Session session(context);
+  if (!session.Opened()) return 1;
+  const SessionOutcome outcome = session.sessions().ReadDevInfo();
+  if (outcome != SessionOutcome::kDone) return session.Finish(outcome);
+  if (const auto message = session.pages().fire.ImportBlock(file)) {
+    std::fprintf(context.err, "%s\n", message->c_str());
+    return 1;
+  }
+  // The import's own session has printed any failure.
+  if (session.ui().Shown()) return 1;
+  std::fprintf(context.out, "imported the fire macros of %s, verified by read-back\n",
+               file.c_str());
+  return 0;
 }
 
 }  // namespace orvane::cli

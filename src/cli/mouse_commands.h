@@ -30,5 +30,8 @@ int DumpCommand(CommandContext& context, bool json);
 // writes once, or writes nothing when one is refused or unknown.
 int GetCommand(CommandContext& context, const std::vector<std::string>& names);
 int SetCommand(CommandContext& context, const std::vector<std::string>& assignments);
+// `fire import FILE`: a fire macro block, checked slot by slot, into the
+// mouse as the engineer page's import sends it.
+int FireImportCommand(CommandContext& context, const std::string& file);
 
 }  // namespace orvane::cli

@@ -35,9 +35,12 @@ int Usage(std::FILE* out) {
       "  set NAME=VALUE...    change settings as the pages would, then write once\n"
       "  macro list | show NAME | import FILE | export NAME FILE\n"
       "                       the PC macro library\n"
-      "Names: button.P.K (profile 1-2, button 1-9; a function's name, code:XXXXXX or\n"
-      "macro:NAME), aim (0-11), switch.*, dpi.*, light.* (all listed by get).\n"
-      "Exits with 0 on success and 1 on any failure; writes only with write and load.\n",
+      "  fire import FILE     a fire macro block (256 bytes) into the mouse, verified\n"
+      "Names: button.P.K (profile 1-2, button 1-9; a function's name, code:XXXXXX,\n"
+      "macro:NAME or fire:G), aim (0-11), switch.*, dpi.*, light.*, fire.* (all\n"
+      "listed by get).\n"
+      "Exits with 0 on success and 1 on any failure; writes only with write, load, set and fire "
+      "import.\n",
       out);
   return out == stdout ? 0 : 1;
 }
@@ -98,5 +101,8 @@ int main(int argc, char** argv) {
   if (command == "get") return GetCommand(context, args);
   if (command == "set" && !args.empty()) return SetCommand(context, args);
   if (command == "macro") return MacroCommand(context, args);
+  if (command == "fire" && args.size() == 2 && args[0] == "import") {
+    return FireImportCommand(context, args[1]);
+  }
   return Usage(stderr);
 }

@@ -8,6 +8,8 @@
 #include "core/app/org_settings.h"
 #include "core/pages/button_page.h"
 #include "core/pages/dpi_page.h"
+#include "core/pages/fire_macro_editor.h"
+#include "core/pages/fire_page.h"
 #include "core/pages/lighting_page.h"
 #include "core/pages/macro_library_page.h"
 
@@ -20,19 +22,30 @@ struct PageSet {
   using TextLookup = std::function<std::string(std::string_view key)>;
   using NamingSource = std::function<config::NamingContext()>;
 
-  // `library_folder`: where the macro library's file lives, with a trailing
+  // `library_folder`: where the macro library's file lives; `program_folder`:
+  // the program's own, where the gun-key list lives; both with a trailing
   // separator.
   PageSet(DeviceStack& device, const OrgSettings& org, TextLookup text, NamingSource naming,
-          const std::string& library_folder)
+          const std::string& library_folder, const std::string& program_folder)
       : configuration(device.configuration),
         text(text),
         buttons(device.configuration, {text, naming, org.gd_enable}),
         dpi(device.configuration, text, org.dpi_count),
         lighting(device.configuration),
-        macros({text, library_folder, org.EepromMode()}) {
+        macros({text, library_folder, org.EepromMode()}),
+        fire(device.configuration, device.sessions, buttons,
+             {text, org.gun6_num, org.gun7_num, program_folder + fire::GunKeyList::kFileName}),
+        fire_editor(device.configuration, text, &recording) {
     device.sessions.AddObserver(&buttons);
     device.sessions.AddObserver(&dpi);
     device.sessions.AddObserver(&lighting);
+    device.sessions.AddObserver(&fire);
+  }
+
+  // What naming a code needs from the pages: the gun-key list.
+  void AddGunKeys(config::NamingContext& naming) const {
+    naming.gun_key_list_loaded = fire.GunKeys().Loaded();
+    naming.gun_key_list = fire.GunKeys().Strings();
   }
 
   // A new language: every name the pages show follows.
@@ -64,7 +77,10 @@ struct PageSet {
   pages::DpiPage dpi;
   pages::LightingPage lighting;
   pages::MacroLibraryPage macros;
-  macro::BaseMacros base_macros;  // the mouse's six slots
+  macro::BaseMacros base_macros;   // the mouse's six slots
+  pages::RecordingGate recording;  // one recording at a time, on any page
+  pages::FirePage fire;
+  pages::FireMacroEditor fire_editor;
 };
 
 }  // namespace orvane::app

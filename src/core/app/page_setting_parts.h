@@ -21,4 +21,9 @@ bool GetLightingSetting(const pages::LightingPageState& state, const std::string
 std::optional<SetResult> SetLightingSetting(pages::LightingPage& page, const std::string& name,
                                             const std::string& value);
 
+void AddFireSettingNames(std::vector<std::string>& names);
+bool GetFireSetting(const pages::FirePage& page, const std::string& name, std::string& value);
+std::optional<SetResult> SetFireSetting(pages::FirePage& page, const std::string& name,
+                                        const std::string& value);
+
 }  // namespace orvane::app

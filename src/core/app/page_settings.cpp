@@ -14,6 +14,7 @@ namespace {
 
 constexpr const char* kCodePrefix = "code:";
 constexpr const char* kMacroPrefix = "macro:";
+constexpr const char* kFirePrefix = "fire:";
 constexpr const char* kSwitchNames[] = {"switch.middle-hold", "switch.dpi-hold", "switch.gun-hold"};
 
 struct ButtonName {
@@ -70,6 +71,7 @@ std::vector<std::string> SettingNames() {
     names.emplace_back(name);
   AddDpiSettingNames(names);
   AddLightingSettingNames(names);
+  AddFireSettingNames(names);
   return names;
 }
 
@@ -82,7 +84,10 @@ bool GetSetting(const PageSet& pages, const std::string& name, std::string& valu
     // slot's macro by the name it is assigned with.
     const auto back = CodeOfValue(pages.buttons, shown, pages.text);
     const bool macro = code.rfind("06", 0) == 0 || code.rfind("0E", 0) == 0;
-    if (macro && !shown.empty()) {
+    const std::optional<int> gun = pages.fire.GunOfCode(code);
+    if (gun) {
+      value = kFirePrefix + std::to_string(*gun);
+    } else if (macro && !shown.empty()) {
       value = kMacroPrefix + shown;
     } else {
       value = !shown.empty() && back == code ? shown : kCodePrefix + code;
@@ -98,7 +103,8 @@ bool GetSetting(const PageSet& pages, const std::string& name, std::string& valu
     return true;
   }
   return GetDpiSetting(pages.dpi.State(), name, value) ||
-         GetLightingSetting(pages.lighting.State(), name, value);
+         GetLightingSetting(pages.lighting.State(), name, value) ||
+         GetFireSetting(pages.fire, name, value);
 }
 
 SetResult SetSetting(PageSet& pages, const std::string& name, const std::string& value) {
@@ -108,6 +114,16 @@ SetResult SetSetting(PageSet& pages, const std::string& name, const std::string&
       const auto refusal =
           pages.AssignLibraryMacro(value.substr(6), button->profile, button->button);
       if (refusal) return {SetStatus::kRefused, *refusal};
+      return {};
+    }
+    if (value.rfind(kFirePrefix, 0) == 0) {
+      const auto gun = Number(value.substr(5), 1, pages::FirePage::kGuns);
+      if (!gun) return {SetStatus::kBadValue, "the guns are fire:1 .. fire:7"};
+      if (auto refusal = pages.fire.BindGun(button->profile, button->button, *gun)) {
+        return {SetStatus::kRefused, *refusal};
+      }
+      // The write that follows sends the gun's fire macros with the binding.
+      pages.fire.CopySlotsToBlock();
       return {};
     }
     const auto code = CodeOfValue(page, value, pages.text);
@@ -134,6 +150,7 @@ SetResult SetSetting(PageSet& pages, const std::string& name, const std::string&
   }
   if (auto result = SetDpiSetting(pages.dpi, name, value)) return *result;
   if (auto result = SetLightingSetting(pages.lighting, name, value)) return *result;
+  if (auto result = SetFireSetting(pages.fire, name, value)) return *result;
   return {SetStatus::kUnknownName, "no setting is called '" + name + "'"};
 }
 

@@ -19,7 +19,8 @@ Shell::Shell(platform::HidBackend& backend, platform::Pacer& pacer, ShellView& v
       device_(pacer, *this, settings_, exe_dir_),
       pages_(
           device_, settings_, [this](std::string_view key) { return Text(key); },
-          [this] { return Naming(); }, settings_.path.empty() ? exe_dir_ : settings_.path),
+          [this] { return Naming(); }, settings_.path.empty() ? exe_dir_ : settings_.path,
+          exe_dir_),
       poll_(backend, device_.link, pacer, *this) {}
 
 config::NamingContext Shell::Naming() const {
@@ -28,6 +29,7 @@ config::NamingContext Shell::Naming() const {
   naming.eeprom_mode = settings_.EepromMode();
   for (const macro::MacroName& name : pages_.base_macros.names)
     naming.macro_names.push_back(macro::DecodeMacroName(name));
+  pages_.AddGunKeys(naming);
   return naming;
 }
 
@@ -35,6 +37,7 @@ void Shell::Start() {
   timer_.SetEnabled(false);
   lang_index_ = 1;
   // The library lives beside the program, or in MacroPath.
+  pages_.fire.LoadGunKeys();
   const macro::LibraryLoad load = pages_.macros.Load();
   if (!load.ok) view_.ShowMessage(load.error);
   RefreshPCMacroName();

@@ -58,6 +58,11 @@ class DeviceSessions {
   // Btn_ImportBaseMacroClick: 1024 checked bytes of macro slots 1 to 4 into
   // the image and, on a 0x98 chip, into the mouse, verified by read-back.
   SessionOutcome ImportBaseMacros(std::span<const uint8_t> slots);
+  // The fire page's Confirm: FirePointerTable, FireYOffsetTable,
+  // FireColorTable and FireMacroBlock into the image and, on a 0x98 chip,
+  // into the mouse, verified by read-back; `with_tables` false sends the
+  // block alone (the engineer's import).
+  SessionOutcome WriteFireMacros(bool with_tables);
 
   // True once DataBuf holds this mouse's configuration (or one the user
   // loaded on purpose) rather than the no-device default.
@@ -81,6 +86,8 @@ class DeviceSessions {
   SessionOutcome Btn_Read();
   SessionOutcome ReadFailed(const std::string& why);
   SessionOutcome WriteInSession(bool needs_chip_98);
+  // Regions of DevImage written alone and read back, in one session.
+  SessionOutcome WriteRegionsVerified(std::span<const config::Region> regions, const char* what);
   SessionOutcome RepairPasses(config::Image& read_back);
   SessionOutcome WriteFailed(const std::string& why);
   bool ReadBack(config::Image& read_back, std::string& why);

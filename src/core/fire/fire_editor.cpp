@@ -10,8 +10,9 @@ DecodedFireSlot DecodeFireSlot(std::span<const uint8_t, kSlotBytes> slot) {
   DecodedFireSlot decoded;
   if (slot[0] <= 1) decoded.stop_on_release = slot[0] == 1;
   const size_t length = slot[1];
-  if (length == 0 || length == 0xFF) return decoded;
-  const size_t last = std::min(length, kSlotBytes - 1);
+  // A length past the slot (0xFF in erased memory) is an empty slot.
+  if (length == 0 || length > kMaxSlotLength) return decoded;
+  const size_t last = length;
   decoded.lines.push_back("00");
   if (last >= 2) {
     const auto events = macro::DecodeEventBytes(slot.subspan(2, last - 1), /*merge_delays=*/false);

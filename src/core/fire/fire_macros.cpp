@@ -53,8 +53,9 @@ FireRow ScanFireSlot(config::Configuration& config, int slot, bool sets_pointer_
   if (bytes[0] > 1) return row;
   row.release_stop = bytes[0] == 1;
   if (sets_pointer_type) SetFireReleaseStop(config, slot, row.release_stop);
-  // Events are bytes 2..L; an L past the slot is read only as far as it goes.
-  const size_t last = std::min<size_t>(bytes[1], kSlotBytes - 2);
+  // Events are bytes 2..L; an L past the slot (erased memory) is an empty
+  // slot, with nothing to edit.
+  const size_t last = bytes[1] <= kMaxSlotLength ? bytes[1] : 0;
   bool y_seen = false;
   for (size_t i = 2; i <= last;) {
     const uint8_t event = bytes[i];
@@ -136,8 +137,16 @@ void SealFireSlot(config::Configuration& config, int slot) {
   if (!ValidSlot(slot)) return;
   const auto bytes = FireSlot(config, slot);
   const size_t length = bytes[1];
-  if (length + 1 >= kSlotBytes) return;  // no room for a checksum: not a slot we wrote
+  if (length > kMaxSlotLength) return;  // no room for a checksum: not a slot we wrote
   bytes[length + 1] = macro::MacroChecksum(std::span<const uint8_t>(bytes).subspan(1, length));
+}
+
+SlotCheck CheckFireSlot(std::span<const uint8_t, kSlotBytes> slot) {
+  const size_t length = slot[1];
+  if (length == 0) return SlotCheck::kEmpty;
+  if (length > kMaxSlotLength || slot[0] > 1) return SlotCheck::kBad;
+  const uint8_t sum = macro::MacroChecksum(slot.subspan(1, length));
+  return slot[length + 1] == sum ? SlotCheck::kSealed : SlotCheck::kBad;
 }
 
 void SetFireReleaseStop(config::Configuration& config, int slot, bool stop_on_release) {

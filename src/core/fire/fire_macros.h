@@ -57,8 +57,17 @@ FireWrite WriteFireParameter(config::Configuration& config, int slot, FireField 
 // The Y offset edit of slot 1..10, kept so that Y + offset stays a signed byte.
 FireWrite WriteFireYOffset(config::Configuration& config, int slot, std::string& text, int y);
 
-// FireMacro1Checksum .. FireMacro10Checksum.
+// FireMacro1Checksum .. FireMacro10Checksum. A slot whose L leaves no room
+// for its checksum inside the slot (0xFF in erased memory) is not sealed.
 void SealFireSlot(config::Configuration& config, int slot);
+
+// What a slot's bytes hold: nothing, a sealed fire macro, or bytes the mouse
+// must not be given as one (a length past the slot, a wrong checksum, a
+// release flag other than 0 or 1).
+enum class SlotCheck { kEmpty, kSealed, kBad };
+SlotCheck CheckFireSlot(std::span<const uint8_t, kSlotBytes> slot);
+// The largest L whose checksum byte still lies inside the slot.
+constexpr size_t kMaxSlotLength = kSlotBytes - 2;
 // The release-stop toggle: byte 0 of the slot and its pointer type byte.
 void SetFireReleaseStop(config::Configuration& config, int slot, bool stop_on_release);
 

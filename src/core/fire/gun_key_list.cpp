@@ -13,11 +13,18 @@ void GunKeyList::Load(const std::string& path) {
   loaded_ = bytes.has_value();
 }
 
+bool GunKeyList::ValidCode(const config::ActionCode& code) {
+  return code[0] == 0x0C && code[1] >= 1 && code[1] <= code[2] && code[2] <= kFireSlots;
+}
+
 void GunKeyList::LoadBytes(std::span<const uint8_t> bytes) {
   entries_ = {};
   loaded_ = true;
+  // Only fire-macro codes over slots that exist are taken: anything else in
+  // the file would bind a button to memory that holds no fire macro.
   for (size_t i = 0; i + 3 <= bytes.size() && i < 3 * kEntries; i += 3) {
-    std::copy_n(bytes.begin() + i, 3, entries_[i / 3].begin());
+    const config::ActionCode code{bytes[i], bytes[i + 1], bytes[i + 2]};
+    if (ValidCode(code)) entries_[i / 3] = code;
   }
 }
 
@@ -30,7 +37,7 @@ int GunKeyList::Count() const {
 }
 
 bool GunKeyList::Add(int first_slot, int last_slot) {
-  if (first_slot < 1 || first_slot > 10 || last_slot < 1 || last_slot > 10) return false;
+  if (first_slot < 1 || first_slot > last_slot || last_slot > kFireSlots) return false;
   // The first free entry: with a list file that has gaps, "after the last
   // counted one" could be an entry in use.
   const auto free = std::find_if_not(entries_.begin(), entries_.end(), Used);
@@ -54,6 +61,12 @@ std::optional<int> GunKeyList::Delete(int item) {
   entries_.back() = {0, 0, 0};
   if (Count() == 0) return std::nullopt;
   return std::max(item - 1, 0);
+}
+
+std::optional<std::string> GunKeyList::CodeOfItem(int item) const {
+  const auto entry = EntryOfItem(item);
+  if (!entry) return std::nullopt;
+  return config::CodeText(entries_[*entry]);
 }
 
 std::optional<std::pair<int, int>> GunKeyList::Select(int item) const {

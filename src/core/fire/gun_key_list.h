@@ -19,17 +19,20 @@ class GunKeyList {
   static constexpr const char* kFileName = "Orvane Fire Macro.bin";
 
   // LoadGunKeyList; a missing file leaves the list empty and not loaded. A
-  // short file fills only what it holds.
+  // short file fills only what it holds; an entry that is not 0C a b with
+  // 1 <= a <= b <= 10 is taken as unused.
   void Load(const std::string& path);
   // The list from the file's bytes (the first 30 count).
   void LoadBytes(std::span<const uint8_t> bytes);
   bool Save(const std::string& path, std::string* error) const;
 
-  // A new entry 0C first last; false when the list is full or the slots are
-  // outside 1..10.
+  // A new entry 0C first last at the first unused entry; false when the list
+  // is full or the slots are not 1 <= first <= last <= 10.
   bool Add(int first_slot, int last_slot);
   // Removes listed item `item`; the item to select afterwards, if any remain.
   std::optional<int> Delete(int item);
+  // The code text of listed item `item`.
+  std::optional<std::string> CodeOfItem(int item) const;
   // The first and last slot of listed item `item`.
   std::optional<std::pair<int, int>> Select(int item) const;
 
@@ -42,7 +45,9 @@ class GunKeyList {
   std::array<uint8_t, 3 * kEntries> Bytes() const;
 
  private:
+  static constexpr int kFireSlots = 10;
   static bool Used(const config::ActionCode& code) { return code != config::ActionCode{0, 0, 0}; }
+  static bool ValidCode(const config::ActionCode& code);
   std::optional<int> EntryOfItem(int item) const;
 
   std::array<config::ActionCode, kEntries> entries_{};

@@ -3,8 +3,6 @@
 #include <algorithm>
 #include <cstdio>
 
-#include "core/config/key_tables.h"
-
 namespace orvane::pages {
 
 namespace {
@@ -15,27 +13,9 @@ using macro::MacroLines;
 // Insert recording keeps to the room of a mouse slot in both modes.
 constexpr size_t kInsertCapacity = 220;
 
-std::string Hex(int byte) {
-  char text[3];
-  std::snprintf(text, sizeof(text), "%02X", byte & 0xFF);
-  return text;
-}
-
 int HexValue(const std::string& digits) {
   return static_cast<int>(std::strtol(digits.c_str(), nullptr, 16));
 }
-
-// The key or button a press or release line names.
-std::string NameOf(const std::string& line) {
-  return line.size() >= 13 ? line.substr(2, line.size() - 12) : std::string();
-}
-
-std::string MoveLine(bool x, int value) {
-  const char* kind = x ? (value >= 0 ? "3 FB" : "4 FB") : (value >= 0 ? "5 FA" : "6 FA");
-  return kind + Hex(value < 0 ? value + 256 : value);
-}
-
-std::string RepeatLine(int count) { return "7 FD" + Hex(count - 1); }
 
 bool IsKeyChoice(InsertChoice choice) {
   return choice == InsertChoice::kKeyFront || choice == InsertChoice::kKeyBack;
@@ -49,7 +29,7 @@ std::string RowText(const std::string& line) {
   switch (line[0]) {
     case '0': return line.substr(2) + " ms";
     case '1':
-    case '2': return NameOf(line);
+    case '2': return KeyNameOfLine(line);
     case '3': return "X-Axis  " + std::to_string(HexValue(last));
     case '4': return "X-Axis  " + std::to_string(HexValue(last) - 256);
     case '5': return "Y-Axis  " + std::to_string(HexValue(last));
@@ -64,8 +44,12 @@ int RowPicture(const std::string& line) {
   return !line.empty() && line[0] >= '0' && line[0] <= '8' ? line[0] - '0' : -1;
 }
 
-MacroEditor::MacroEditor(MacroLibraryPage& library, TextLookup text)
-    : library_(library), text_(std::move(text)) {}
+MacroEditor::MacroEditor(MacroLibraryPage& library, TextLookup text, RecordingGate* gate)
+    : library_(library), text_(std::move(text)), gate_(gate) {}
+
+MacroEditor::~MacroEditor() {
+  if (gate_) gate_->Give(this);
+}
 
 void MacroEditor::EntrySelected() {
   const MacroLibraryState& entry = library_.State();
@@ -106,46 +90,14 @@ std::optional<std::string> MacroEditor::Store(MacroLines lines, int select_row) 
 }
 
 std::optional<std::string> MacroEditor::DeleteRow() {
-  const int r = state_.selected_row;
-  if (r < 0) return std::nullopt;
-  MacroLines lines = state_.lines;
-  const size_t at = static_cast<size_t>(r) + 1;
-  const std::string line = lines[at];
-  const std::string name = NameOf(line);
-  int select = r - 1;
-  if (line[0] == '1') {
-    // A press goes with the next line that names its key.
-    for (size_t j = at + 1; j < lines.size(); ++j) {
-      if (NameOf(lines[j]) != name) continue;
-      lines.erase(lines.begin() + static_cast<long>(j));
-      break;
-    }
-  } else if (line[0] == '2') {
-    // A release goes with the nearest line before it that names its key.
-    for (size_t j = at - 1; j >= 1; --j) {
-      if (NameOf(lines[j]) != name) continue;
-      lines.erase(lines.begin() + static_cast<long>(at));
-      lines.erase(lines.begin() + static_cast<long>(j));
-      return Store(std::move(lines), std::max(r - 2, 0));
-    }
-  }
-  lines.erase(lines.begin() + static_cast<long>(at));
-  return Store(std::move(lines), std::max(select, 0));
+  if (state_.selected_row < 0) return std::nullopt;
+  RowDeletion deletion = pages::DeleteRow(state_.lines, state_.selected_row);
+  return Store(std::move(deletion.lines), deletion.select_row);
 }
 
 EditKind MacroEditor::KindOfSelectedRow() const {
   if (state_.selected_row < 0) return EditKind::kNone;
-  switch (state_.lines[static_cast<size_t>(state_.selected_row) + 1][0]) {
-    case '0': return EditKind::kDelay;
-    case '1': return EditKind::kPress;
-    case '2': return EditKind::kRelease;
-    case '3':
-    case '4': return EditKind::kMoveX;
-    case '5':
-    case '6': return EditKind::kMoveY;
-    case '7': return EditKind::kRepeat;
-    default: return EditKind::kNone;
-  }
+  return KindOfLine(state_.lines[static_cast<size_t>(state_.selected_row) + 1]);
 }
 
 void MacroEditor::ReplaceSelectedLine(const std::string& line,
@@ -155,18 +107,11 @@ void MacroEditor::ReplaceSelectedLine(const std::string& line,
   message = Store(std::move(lines), state_.selected_row);
 }
 
-// The key dialog writes every key, Shift and the Windows keys too, as a
-// plain key with its HID usage.
 std::optional<std::string> MacroEditor::ApplyKey(int virtual_key) {
   const EditKind kind = KindOfSelectedRow();
   if (kind != EditKind::kPress && kind != EditKind::kRelease) return std::nullopt;
-  const int index = config::GetKeyIndexByVK(virtual_key);
-  const bool press = kind == EditKind::kPress;
-  const std::string line = std::string(press ? "1 " : "2 ") + config::GetKeyNameByIndex(index) +
-                           " CODE:" + (press ? "82" : "02") +
-                           Hex(config::GetUsageByKeyIndex(index));
   std::optional<std::string> message;
-  ReplaceSelectedLine(line, message);
+  ReplaceSelectedLine(DialogKeyLine(kind == EditKind::kPress, virtual_key), message);
   return message;
 }
 
@@ -279,6 +224,7 @@ macro::RecorderSettings MacroEditor::RecorderFor(const DelayOptions& options, si
 
 bool MacroEditor::StartRecording() {
   if (library_.State().selected < 0 || state_.recording) return false;
+  if (gate_ && !gate_->Take(this)) return false;
   // A macro must fit its entry: a mouse slot, or a driver block.
   const size_t capacity = library_.EepromMode() ? 220 : macro::kMaxBlockEvents;
   recorder_.emplace(RecorderFor(state_.options, capacity, 0));
@@ -295,6 +241,7 @@ std::optional<std::string> MacroEditor::StopRecording() {
   if (!state_.recording || state_.insert_recording) return std::nullopt;
   recorder_.reset();
   state_.recording = false;
+  if (gate_) gate_->Give(this);
   return Store(state_.lines, static_cast<int>(state_.lines.size()) - 2);
 }
 
@@ -305,6 +252,7 @@ bool MacroEditor::StartInsertRecording() {
   }
   const size_t used = library_.SelectedEventBytes();
   if (used >= kInsertCapacity) return false;
+  if (gate_ && !gate_->Take(this)) return false;
   recorder_.emplace(RecorderFor(state_.insert_options, kInsertCapacity, used));
   recorder_->SetLeftClickMasked(left_masked_);
   insert_index_ = state_.selected_row;
@@ -316,6 +264,7 @@ void MacroEditor::StopInsertRecording() {
   if (!state_.insert_recording) return;
   recorder_.reset();
   state_.recording = state_.insert_recording = false;
+  if (gate_) gate_->Give(this);
 }
 
 bool MacroEditor::Feed(const macro::RecordedInput& input) {

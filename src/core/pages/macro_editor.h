@@ -6,8 +6,10 @@
 
 #include "core/macro/macro_lines.h"
 #include "core/macro/recorder.h"
+#include "core/pages/event_line_edits.h"
 #include "core/pages/macro_library_page.h"
 #include "core/pages/number_box.h"
+#include "core/pages/recording_gate.h"
 
 namespace orvane::pages {
 
@@ -24,9 +26,6 @@ enum class InsertChoice {
   kYFront,
   kYBack,
 };
-
-// What a row's dialog edits.
-enum class EditKind { kNone, kDelay, kPress, kRelease, kMoveX, kMoveY, kRepeat };
 
 // The delay-mode options of a recording: the mode and its number box.
 struct DelayOptions {
@@ -60,7 +59,11 @@ class MacroEditor {
   static constexpr NumberBox kMoveBox{-128, 127};
   static constexpr NumberBox kRepeatBox{1, 255};
 
-  MacroEditor(MacroLibraryPage& library, TextLookup text);
+  // `gate`: the program's one recording at a time; none for an editor alone.
+  MacroEditor(MacroLibraryPage& library, TextLookup text, RecordingGate* gate = nullptr);
+  ~MacroEditor();
+  MacroEditor(const MacroEditor&) = delete;
+  MacroEditor& operator=(const MacroEditor&) = delete;
 
   // LB_PCMacroNameClick: the entry's lines, delay mode and release option.
   void EntrySelected();
@@ -109,6 +112,7 @@ class MacroEditor {
 
   MacroLibraryPage& library_;
   TextLookup text_;
+  RecordingGate* gate_;
   MacroEditorState state_;
   std::optional<macro::Recorder> recorder_;
   int insert_index_ = 0;  // where insert recording puts its next line
