@@ -8,6 +8,7 @@
 #include "core/app/language_table.h"
 #include "core/app/page_controls.h"
 #include "core/pages/button_page_controls.h"
+#include "core/pages/fire_page_controls.h"
 #include "core/pages/macro_page_controls.h"
 #include "core/pages/performance_controls.h"
 #include "core/resources/resources.h"
@@ -39,7 +40,8 @@ TEST(PageCatalogue, EveryNameABinderUsesIsBuilt) {
     built.insert(pages::KeyPictureName(k));
   }
   for (const auto& names : {pages::ButtonPageControlNames(), pages::DpiPageControlNames(),
-                            pages::LightingPageControlNames(), pages::MacroPageControlNames()}) {
+                            pages::LightingPageControlNames(), pages::MacroPageControlNames(),
+                            pages::FirePageControlNames()}) {
     for (const std::string& name : names)
       EXPECT_TRUE(built.count(name)) << name;
   }

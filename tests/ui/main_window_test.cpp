@@ -26,6 +26,7 @@
 #include "core/config/section_checks.h"
 #include "core/macro/macro_storage.h"
 #include "core/pages/button_page_controls.h"
+#include "core/pages/fire_page_controls.h"
 #include "core/pages/macro_page_controls.h"
 #include "core/pages/performance_controls.h"
 #include "platform/virtual_pacer.h"
@@ -475,7 +476,9 @@ class MainWindowTest : public QObject {
     const int count = f.window->shell().Pages().dpi.State().level_count;
     QCOMPARE(f.Find<QComboBox>("cb_CPIStep")->currentIndex(), count - 2);
     QCOMPARE(f.Find<QComboBox>("cbb_DPICount")->currentIndex(), count - 2);
-    QCOMPARE(f.Find<QLineEdit>("Edt_DelayTime1")->text(), QString("16"));  // its starting text
+    // The Fire key's interval as the image holds it.
+    const int interval = config::GetFireBurst(f.window->shell().Configuration().data).interval;
+    QCOMPARE(f.Find<QLineEdit>("Edt_DelayTime1")->text(), QString::number(interval));
     // Only the shipped style's half of each display pair is shown.
     QVERIFY(f.Find("slider_DPI1")->isVisibleTo(f.Find("gbPage2")));  // DPILED_Status 1
     QVERIFY(!f.Find("Img_DPI1_1")->isVisibleTo(f.Find("gbPage2")));
@@ -488,7 +491,7 @@ class MainWindowTest : public QObject {
   void pageControlsAreInert() {
     std::set<std::string> bound;
     for (const auto& names : {pages::DpiPageControlNames(), pages::LightingPageControlNames(),
-                              pages::MacroPageControlNames()})
+                              pages::MacroPageControlNames(), pages::FirePageControlNames()})
       bound.insert(names.begin(), names.end());
     Fixture f;
     f.Plug();

@@ -188,9 +188,9 @@ void AddEngineerTab(Builder& b) {
   b.Group("gbGunParam", {8, 40, 306, 300}, 90);
   b.Add("LB_ScriptName", EngineerKind::kList, {10, 20, 140, 200});
   b.Add("lbl_SOSStartIndex", EngineerKind::kLabel, {160, 22, 140, 20}, 91);
-  b.Add("cb_SOSStartIndex", EngineerKind::kCombo, {160, 44, 80, 22});
+  b.Add("cb_SOSStartIndex", EngineerKind::kCombo, {160, 44, 80, 22}).items = Numbers(1, 10);
   b.Add("lbl_SOSNumber", EngineerKind::kLabel, {160, 72, 140, 20}, 92);
-  b.Add("cb_SOSNumber", EngineerKind::kCombo, {160, 94, 80, 22});
+  b.Add("cb_SOSNumber", EngineerKind::kCombo, {160, 94, 80, 22}).items = Numbers(1, 10);
   b.Add("btn_AddScript", EngineerKind::kButton, {160, 130, 120, 26}, 93);
   b.Add("btn_DelScript", EngineerKind::kButton, {160, 162, 120, 26}, 94);
   b.Group("gbMCULEDMode", {8, 346, 306, 124}, 95);

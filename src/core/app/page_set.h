@@ -40,6 +40,7 @@ struct PageSet {
     device.sessions.AddObserver(&dpi);
     device.sessions.AddObserver(&lighting);
     device.sessions.AddObserver(&fire);
+    device.sessions.AddObserver(&fire_editor);
   }
 
   // What naming a code needs from the pages: the gun-key list.

@@ -4,6 +4,7 @@
 #include <string>
 
 #include "core/config/data_buf.h"
+#include "core/device/image_observer.h"
 #include "core/macro/macro_lines.h"
 #include "core/macro/recorder.h"
 #include "core/pages/event_line_edits.h"
@@ -44,14 +45,14 @@ struct FireEditorState {
 // change that would not fit the slot's 21 event bytes is refused. Recording
 // takes left clicks with their timing, and only while no other recording
 // runs in the program.
-class FireMacroEditor {
+class FireMacroEditor : public device::ImageObserver {
  public:
   static constexpr NumberBox kDelayBox{0, 2040};
   static constexpr NumberBox kMoveBox{-128, 127};
   static constexpr NumberBox kRepeatBox{1, 255};
 
   FireMacroEditor(config::Configuration& config, TextLookup text, RecordingGate* gate = nullptr);
-  ~FireMacroEditor();
+  ~FireMacroEditor() override;
   FireMacroEditor(const FireMacroEditor&) = delete;
   FireMacroEditor& operator=(const FireMacroEditor&) = delete;
 
@@ -60,7 +61,8 @@ class FireMacroEditor {
   void Show() { state_.shown = true; }
   void Hide();
   // A new image: the selected slot is shown as it now is.
-  void ImageShown();
+  void ImageShown() override;
+  void BeforeWrite() override {}
 
   // LB_FireMacroNameClick; refused while recording.
   void SelectSlot(int slot);

@@ -59,6 +59,9 @@ void KeyMenuView::AttachLists(QListWidget* macro_names, QListWidget* gun_keys) {
           [this, macro_names](QListWidgetItem* item) {
             if (on_macro) on_macro(macro_names->row(item));
           });
+  connect(gun_keys, &QListWidget::itemClicked, gun_keys, [this, gun_keys](QListWidgetItem* item) {
+    if (on_gun_key) on_gun_key(gun_keys->row(item));
+  });
 }
 
 QWidget* KeyMenuView::Menu(const std::string& name) const {

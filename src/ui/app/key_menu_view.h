@@ -36,6 +36,7 @@ class KeyMenuView : public QObject {
   std::function<void()> on_assembly;         // User-defined
   std::function<void()> on_fire_macro;       // the page labels' Fire Macro row
   std::function<void(int row)> on_macro;     // a library macro picked in LB_Name
+  std::function<void(int row)> on_gun_key;   // a gun key picked in LB_Script
 
   // LB_Name and LB_Script: the list sub-menus of the macro and gun-key rows.
   void AttachLists(QListWidget* macro_names, QListWidget* gun_keys);

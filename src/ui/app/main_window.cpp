@@ -34,6 +34,8 @@
 #include "ui/config/assembly_key_dialog.h"
 #include "ui/pages/button_page_binder.h"
 #include "ui/pages/dpi_page_binder.h"
+#include "ui/pages/fire_editor_binder.h"
+#include "ui/pages/fire_page_binder.h"
 #include "ui/pages/key_labels_view.h"
 #include "ui/pages/lighting_page_binder.h"
 #include "ui/pages/macro_page_binder.h"
@@ -156,7 +158,7 @@ void MainWindow::BuildEngineerPage() {
   backgrounds_[4]->lower();
   connect(fire_base, &SkinLabel::doubleClicked, this, [this] {
     shell_->UnlockEngineer();
-    page_controls_->ShowFireEditor();
+    fire_editor_->Show();
   });
   EngineerActions actions;
   actions.close = [this] { close(); };
@@ -350,6 +352,7 @@ void MainWindow::LoadProfile() {
 }
 
 void MainWindow::ShowPage(app::Page page) {
+  EndRecordingsBesides(page);
   SetMarkers();
   if (page_buttons_) MarkPageButtons();
   RedrawPages();

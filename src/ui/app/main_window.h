@@ -30,6 +30,8 @@ class ButtonPageBinder;
 class DpiPageBinder;
 class LightingPageBinder;
 class MacroPageBinder;
+class FirePageBinder;
+class FireEditorBinder;
 class MacroDialogView;
 class PageButtonsView;
 class KeyLabelsView;
@@ -69,8 +71,11 @@ class MainWindow : public QWidget, public app::ShellView {
   // files (empty: cancelled) and hand in the desktop's input.
   static std::function<bool(MacroDialogView&)>& MacroDialogHook();
   static std::function<std::string(bool save)>& FileDialogHook();
+  // A file to open or save, through the hook when a test set one.
+  std::string ChooseFile(bool save);
   static platform::InputCapture*& InputCaptureHook();
   MacroPageBinder& MacroPage() { return *macro_page_; }
+  FireEditorBinder& FireEditor() { return *fire_editor_; }
   // Tests answer the colour dialog here: the colour chosen, or nothing.
   static std::function<std::optional<QColor>(const QColor&)>& ColourDialogHook();
 
@@ -100,6 +105,9 @@ class MainWindow : public QWidget, public app::ShellView {
   std::optional<QColor> AskColour(const QColor& initial);
   platform::InputCapture* MakeInputCapture();
   void BindMacroPage();
+  void BindFirePage();
+  // Showing another page ends a recording on the page left.
+  void EndRecordingsBesides(app::Page page);
   // The assembly-key dialog: the code of the key it built, or nothing.
   std::string AskAssemblyKey();
   void BuildKeyLabels();
@@ -145,6 +153,8 @@ class MainWindow : public QWidget, public app::ShellView {
   std::unique_ptr<LightingPageBinder> lighting_page_;
   std::unique_ptr<platform::InputCapture> own_capture_;
   std::unique_ptr<MacroPageBinder> macro_page_;
+  std::unique_ptr<FirePageBinder> fire_page_;
+  std::unique_ptr<FireEditorBinder> fire_editor_;
   QBitmap skin_mask_;
   int skin_width_ = 0;
   int skin_height_ = 0;

@@ -9,6 +9,8 @@
 #include "ui/app/own_window_capture.h"
 #include "ui/pages/button_page_binder.h"
 #include "ui/pages/dpi_page_binder.h"
+#include "ui/pages/fire_editor_binder.h"
+#include "ui/pages/fire_page_binder.h"
 #include "ui/pages/lighting_page_binder.h"
 #include "ui/pages/macro_page_binder.h"
 
@@ -29,6 +31,13 @@ std::function<std::string(bool)>& MainWindow::FileDialogHook() {
   return hook;
 }
 
+std::string MainWindow::ChooseFile(bool save) {
+  if (FileDialogHook()) return FileDialogHook()(save);
+  const QString file = save ? QFileDialog::getSaveFileName(this, {}, {}, "SaveFile(*.bin)")
+                            : QFileDialog::getOpenFileName(this, {}, {}, "LoadFile(*.bin)");
+  return file.toStdString();
+}
+
 platform::InputCapture*& MainWindow::InputCaptureHook() {
   static platform::InputCapture* hook = nullptr;
   return hook;
@@ -38,6 +47,7 @@ platform::InputCapture*& MainWindow::InputCaptureHook() {
 // ask, what reaches this program's own windows.
 platform::InputCapture* MainWindow::MakeInputCapture() {
   if (InputCaptureHook()) return InputCaptureHook();
+  if (own_capture_) return own_capture_.get();  // one capture for every page
   std::string why;
   if (auto x11 = platform::X11InputCapture::Open(&why)) {
     auto* notifier = new QSocketNotifier(x11->Fd(), QSocketNotifier::Read, this);
@@ -60,12 +70,7 @@ void MainWindow::BindMacroPage() {
     if (MacroDialogHook()) return MacroDialogHook()(dialog);
     return dialog.exec() == QDialog::Accepted;
   };
-  macros.choose_file = [this](bool save) {
-    if (FileDialogHook()) return FileDialogHook()(save);
-    const QString file = save ? QFileDialog::getSaveFileName(this, {}, {}, "SaveFile(*.bin)")
-                              : QFileDialog::getOpenFileName(this, {}, {}, "LoadFile(*.bin)");
-    return file.toStdString();
-  };
+  macros.choose_file = [this](bool save) { return ChooseFile(save); };
   macros.capture = MakeInputCapture();
   macro_page_ = std::make_unique<MacroPageBinder>(*controls_, *shell_, macros);
   if (!macros.capture->SeesWholeDesktop()) {
@@ -77,6 +82,34 @@ void MainWindow::BindMacroPage() {
     note->setGeometry(start->x(), start->y() + start->height() + 4, 320, 20);
     note->setStyleSheet("color: #C8CDD6;");
   }
+}
+
+void MainWindow::BindFirePage() {
+  FireEditorBinder::Window editor;
+  editor.hide_all_menus = [this] { HideAllMenu(); };
+  editor.show_message = [this](const std::string& text) { ShowMessage(text); };
+  editor.text = [this](std::string_view key) { return shell_->Text(key); };
+  editor.window = this;
+  editor.run_dialog = [](MacroDialogView& dialog) {
+    if (MacroDialogHook()) return MacroDialogHook()(dialog);
+    return dialog.exec() == QDialog::Accepted;
+  };
+  editor.capture = MakeInputCapture();
+  fire_editor_ = std::make_unique<FireEditorBinder>(*controls_, *shell_, editor);
+
+  FirePageBinder::Window fire;
+  fire.hide_all_menus = [this] { HideAllMenu(); };
+  fire.show_message = [this](const std::string& text) { ShowMessage(text); };
+  fire.ask_colour = [this](const QColor& initial) { return AskColour(initial); };
+  fire.choose_file = [this] { return ChooseFile(false); };
+  fire.show_page = [this](app::Page page) { OnPageButton(page); };
+  fire.hide_editor = [this] { fire_editor_->Hide(); };
+  fire_page_ = std::make_unique<FirePageBinder>(*controls_, *shell_, *key_menus_, fire);
+}
+
+void MainWindow::EndRecordingsBesides(app::Page page) {
+  if (macro_page_ && page != app::Page::kMacro) macro_page_->EndRecording();
+  if (fire_editor_ && page != app::Page::kFire) fire_editor_->EndRecording();
 }
 
 std::optional<QColor> MainWindow::AskColour(const QColor& initial) {
@@ -118,6 +151,7 @@ void MainWindow::BindPages() {
   lighting.dpiled_status = shell_->Settings().dpiled_status;
   lighting_page_ = std::make_unique<LightingPageBinder>(*controls_, *shell_, lighting);
   BindMacroPage();
+  BindFirePage();
 }
 
 void MainWindow::RedrawPages() {
@@ -125,6 +159,8 @@ void MainWindow::RedrawPages() {
   if (dpi_page_) dpi_page_->Redraw();
   if (lighting_page_) lighting_page_->Redraw();
   if (macro_page_) macro_page_->Redraw();
+  if (fire_page_) fire_page_->Redraw();
+  if (fire_editor_) fire_editor_->Redraw();
 }
 
 }  // namespace orvane::ui

@@ -244,14 +244,6 @@ void PageControlsView::HidePopups() {
   }
 }
 
-void PageControlsView::ShowFireEditor() {
-  for (const Built& built : built_) {
-    if (built.control->shown != Shown::kFireUnlock) continue;
-    built.widget->show();
-    if (built.picture != nullptr) built.picture->show();
-  }
-}
-
 // A name that was never built is a fault of the code that asks: it fails
 // loudly here rather than later through a null pointer.
 QWidget* PageControlsView::Find(const std::string& name) const {

@@ -32,8 +32,6 @@ class PageControlsView : public QObject {
   // The item height of the macro lists (MacroNameHeight of the layout).
   void SetMacroListItemHeight(int height);
   void HidePopups();
-  // Img_Base_5's double click shows the fire editor's recording controls.
-  void ShowFireEditor();
   QWidget* Find(const std::string& name) const;
 
  private:

@@ -20,11 +20,6 @@ constexpr const char* kChannels[3] = {"R", "G", "B"};
 std::string Level(int level) { return "DPI" + std::to_string(level); }
 std::string Cpi(int level) { return "CPI" + std::to_string(level); }
 
-void SelectQuietly(QComboBox* combo, int index) {
-  const QSignalBlocker quiet(combo);
-  combo->setCurrentIndex(index);
-}
-
 }  // namespace
 
 DpiPageBinder::DpiPageBinder(const ControlRegistry& controls, app::Shell& shell, Window window)

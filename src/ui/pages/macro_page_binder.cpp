@@ -14,6 +14,7 @@
 #include "core/util/atomic_file.h"
 #include "ui/app/png_image.h"
 #include "ui/app/skin_label.h"
+#include "ui/pages/event_rows.h"
 
 namespace orvane::ui {
 
@@ -54,55 +55,6 @@ const char* InsertInput(InsertChoice choice) {
   }
 }
 
-// A list's items become `texts`, touched only from the first that differs
-// (a recording adds rows at the end). Returns that first row.
-int ShowItems(QListWidget* list, const std::vector<std::string>& texts) {
-  const QSignalBlocker quiet(list);
-  const int wanted = static_cast<int>(texts.size());
-  int same = 0;
-  while (same < std::min(list->count(), wanted) &&
-         list->item(same)->text().toStdString() == texts[static_cast<size_t>(same)]) {
-    ++same;
-  }
-  while (list->count() > same)
-    delete list->takeItem(list->count() - 1);
-  for (int i = same; i < wanted; ++i)
-    list->addItem(QString::fromStdString(texts[static_cast<size_t>(i)]));
-  return same;
-}
-
-// The pictures of the event rows, one per line type: delay, press,
-// release, X and Y moves, repeat start and stop.
-QIcon RowIcon(int type) {
-  static const struct {
-    const char* glyph;
-    QColor colour;
-  } kLooks[9] = {{"\u2022", QColor(0x8A, 0x93, 0xA6)}, {"\u2193", QColor(0xE0, 0x4A, 0x5C)},
-                 {"\u2191", QColor(0x4A, 0x9A, 0xE0)}, {"\u2192", QColor(0x5C, 0xC0, 0x7A)},
-                 {"\u2190", QColor(0x5C, 0xC0, 0x7A)}, {"\u2193", QColor(0xD0, 0xB0, 0x4A)},
-                 {"\u2191", QColor(0xD0, 0xB0, 0x4A)}, {"\u27F2", QColor(0xB0, 0x7A, 0xE0)},
-                 {"\u25A0", QColor(0xB0, 0x7A, 0xE0)}};
-  static QIcon icons[9];
-  if (type < 0 || type > 8) return {};
-  if (icons[type].isNull()) {
-    QPixmap pixmap(16, 16);
-    pixmap.fill(Qt::transparent);
-    QPainter painter(&pixmap);
-    painter.setPen(kLooks[type].colour);
-    QFont font = painter.font();
-    font.setPixelSize(14);
-    font.setBold(true);
-    painter.setFont(font);
-    painter.drawText(pixmap.rect(), Qt::AlignCenter, QString::fromUtf8(kLooks[type].glyph));
-    icons[type] = QIcon(pixmap);
-  }
-  return icons[type];
-}
-
-void SetTextIfOther(QLineEdit* edit, const std::string& text) {
-  if (edit->text().toStdString() != text) edit->setText(QString::fromStdString(text));
-}
-
 }  // namespace
 
 MacroPageBinder::MacroPageBinder(const ControlRegistry& controls, app::Shell& shell, Window window)
@@ -110,7 +62,7 @@ MacroPageBinder::MacroPageBinder(const ControlRegistry& controls, app::Shell& sh
       controls_(controls),
       shell_(shell),
       window_(std::move(window)),
-      editor_(shell.Pages().macros, window_.text) {
+      editor_(shell.Pages().macros, window_.text, &shell.Pages().recording) {
   ConnectLibrary();
   ConnectLibraryPanel();
   ConnectOptions();
@@ -294,30 +246,10 @@ void MacroPageBinder::ConnectEvents() {
 }
 
 void MacroPageBinder::EditSelectedRow() {
-  const pages::EditKind kind = editor_.KindOfSelectedRow();
-  if (kind == pages::EditKind::kNone) return;
-  QFont font(QString::fromStdString(window_.text("FontName")));
-  font.setPixelSize(15);
-  if (kind == pages::EditKind::kPress || kind == pages::EditKind::kRelease) {
-    MacroDialogView dialog(MacroDialogView::Kind::kKey, CaptionsFor("Str520"), font, {},
-                           window_.window);
-    if (window_.run_dialog(dialog) && dialog.VirtualKey() != 0) {
-      Say(editor_.ApplyKey(dialog.VirtualKey()));
-    }
-    return;
-  }
-  const bool delay = kind == pages::EditKind::kDelay;
-  const pages::NumberBox box = delay                              ? pages::MacroEditor::kDelayBox
-                               : kind == pages::EditKind::kRepeat ? pages::MacroEditor::kRepeatBox
-                                                                  : pages::MacroEditor::kMoveBox;
-  MacroDialogView dialog(
-      delay ? MacroDialogView::Kind::kDelay : MacroDialogView::Kind::kValue,
-      CaptionsFor(delay ? "Str521" : "Str523"), font,
-      [box](const std::string& previous, const std::string& typed) {
-        return box.Typed(previous, typed);
-      },
-      window_.window);
-  if (window_.run_dialog(dialog)) Say(editor_.ApplyNumber(dialog.Text()));
+  Say(EditRow(
+      editor_.KindOfSelectedRow(), {window_.text, window_.window, window_.run_dialog},
+      [this](int key) { return editor_.ApplyKey(key); },
+      [this](const std::string& text) { return editor_.ApplyNumber(text); }));
 }
 
 void MacroPageBinder::ConnectInsertPanel() {
@@ -366,6 +298,15 @@ void MacroPageBinder::ToggleRecording() {
   } else if (editor_.StartRecording()) {
     StartCapture();
   }
+}
+
+void MacroPageBinder::EndRecording() {
+  if (editor_.State().insert_recording) {
+    ToggleInsertRecording();
+  } else if (editor_.State().recording) {
+    ToggleRecording();
+  }
+  Redraw();
 }
 
 void MacroPageBinder::ToggleInsertRecording() {
@@ -447,22 +388,8 @@ void MacroPageBinder::RedrawLibrary() {
 }
 
 void MacroPageBinder::RedrawEvents() {
-  const pages::MacroEditorState& state = editor_.State();
-  std::vector<std::string> rows;
-  for (size_t i = 1; i < state.lines.size(); ++i)
-    rows.push_back(pages::RowText(state.lines[i]));
-  auto* list = controls_.Get<QListWidget>("LB_macro");
-  ShowItems(list, rows);
-  // A press and a release of one key read alike: the picture tells them
-  // apart, so it is checked on every row.
-  for (int i = 0; i < list->count(); ++i) {
-    const QIcon icon = RowIcon(pages::RowPicture(state.lines[static_cast<size_t>(i) + 1]));
-    if (list->item(i)->icon().cacheKey() != icon.cacheKey()) list->item(i)->setIcon(icon);
-  }
-  const QSignalBlocker quiet(list);
-  list->setCurrentRow(state.selected_row);
-  if (state.selected_row < 0) list->clearSelection();
-  if (state.selected_row >= 0) list->scrollToItem(list->item(state.selected_row));
+  ShowEventRows(controls_.Get<QListWidget>("LB_macro"), editor_.State().lines,
+                editor_.State().selected_row);
 }
 
 void MacroPageBinder::RedrawOptions() {

@@ -40,6 +40,8 @@ class MacroPageBinder : public PageBinder {
 
   void Redraw() override;
   pages::MacroEditor& Editor() { return editor_; }
+  // Another page is shown: a recording running here ends as its Stop would.
+  void EndRecording();
 
  protected:
   // A press below the last row of either list selects nothing.

@@ -2,11 +2,17 @@
 
 #include <QComboBox>
 #include <QLineEdit>
+#include <QSignalBlocker>
 
 #include "ui/app/ruler_slider.h"
 #include "ui/app/skin_label.h"
 
 namespace orvane::ui {
+
+void SelectQuietly(QComboBox* combo, int index) {
+  const QSignalBlocker quiet(combo);
+  combo->setCurrentIndex(index);
+}
 
 void PageBinder::Act(const std::function<void()>& act) {
   hide_all_menus_();

@@ -12,6 +12,9 @@ namespace orvane::ui {
 class RulerSlider;
 class SkinLabel;
 
+// A combo's selection set by code: its handler is for the user's choices.
+void SelectQuietly(QComboBox* combo, int index);
+
 // What every page binder does with a user's action: the pop-up menus close,
 // the controller acts, the page redraws from the controller's state.
 class PageBinder : public QObject {
