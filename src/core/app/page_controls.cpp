@@ -410,10 +410,10 @@ void AddFireEditor(Catalogue& c) {
   unlocked(c.Button(5, "Btn_FireStart", "", "MacroS", "Str400"));
   c.controls.back().dx = 450;
   c.controls.back().dy = 372;
-  PageControl& group = c.Sized(5, "GB_FireDelay", ControlKind::kGroup, "", 450, 410, 300, 120);
+  PageControl& group = c.Sized(5, "GB_FireDelay", ControlKind::kGroup, "", 450, 410, 390, 120);
   unlocked(group);
   c.Group("GB_FireDelay");
-  PageControl& base = c.Sized(5, "Img_FireDelay", ControlKind::kPicture, "", 450, 410, 300, 120);
+  PageControl& base = c.Sized(5, "Img_FireDelay", ControlKind::kPicture, "", 450, 410, 390, 120);
   base.picture = "InsertDelayBase";
   const struct {
     const char* lamp;
@@ -423,11 +423,12 @@ void AddFireEditor(Catalogue& c) {
   } kChoices[] = {{"Img_FireRecDelay", "IB_FireRecDelay", 460, 420, "Str414"},
                   {"Img_FireDelayTime", "IB_FireDelayTime", 460, 446, "Str415"},
                   {"Img_FireNoDelay", "IB_FireNoDelay", 460, 472, "Str416"},
-                  {"Img_FireReleaseStop", "IB_FireReleaseStop", 610, 420, "Str841"},
-                  {"Img_FireReleaseContiue", "IB_FireReleaseContiue", 610, 446, "Str842"}};
+                  {"Img_FireReleaseStop", "IB_FireReleaseStop", 600, 420, "Str841"},
+                  {"Img_FireReleaseContiue", "IB_FireReleaseContiue", 600, 446, "Str842"}};
   for (const auto& choice : kChoices) {
     c.Lamp(5, choice.lamp, "", "RdS", choice.dx, choice.dy);
-    c.Click(5, choice.label, "", choice.dx + 22, choice.dy - 2, 118, 22, choice.caption);
+    c.Click(5, choice.label, "", choice.dx + 22, choice.dy - 2, choice.dx < 600 ? 118 : 206, 22,
+            choice.caption);
   }
   c.Sized(5, "Edt_FireDelay", ControlKind::kEdit, "", 460, 498, 56, 22);
   c.Group("");

@@ -77,6 +77,8 @@ class FirePage : public device::ImageObserver {
   void ImageShown() override;
   void BeforeWrite() override {}
 
+  // The fire editor changed the slots: the rows show them as they now are.
+  void SlotsChanged() { Rescan(); }
   // LoadGunKeyList at start.
   void LoadGunKeys();
   const fire::GunKeyList& GunKeys() const { return gun_keys_; }

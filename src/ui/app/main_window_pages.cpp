@@ -95,6 +95,7 @@ void MainWindow::BindFirePage() {
     return dialog.exec() == QDialog::Accepted;
   };
   editor.capture = MakeInputCapture();
+  editor.redraw_fire_page = [this] { fire_page_->Redraw(); };
   fire_editor_ = std::make_unique<FireEditorBinder>(*controls_, *shell_, editor);
 
   FirePageBinder::Window fire;
@@ -104,6 +105,7 @@ void MainWindow::BindFirePage() {
   fire.choose_file = [this] { return ChooseFile(false); };
   fire.show_page = [this](app::Page page) { OnPageButton(page); };
   fire.hide_editor = [this] { fire_editor_->Hide(); };
+  fire.redraw_editor = [this] { fire_editor_->Redraw(); };
   fire_page_ = std::make_unique<FirePageBinder>(*controls_, *shell_, *key_menus_, fire);
 }
 

@@ -80,6 +80,7 @@ void FireEditorBinder::EndRecording() {
   if (!Editor().State().recording) return;
   StopCapture();
   Editor().StopRecording();
+  AfterAct();
   Redraw();
 }
 
@@ -184,9 +185,15 @@ void FireEditorBinder::Deliver(const platform::CapturedInput& input) {
   const size_t lines_before = Editor().State().lines.size();
   Editor().Feed(event);
   if (Editor().State().lines.size() != lines_before) {
+    AfterAct();
     ShowEventRows(controls_.Get<QListWidget>("LB_FireMacro"), Editor().State().lines,
                   Editor().State().selected_row);
   }
+}
+
+void FireEditorBinder::AfterAct() {
+  shell_.Pages().fire.SlotsChanged();
+  window_.redraw_fire_page();
 }
 
 void FireEditorBinder::Redraw() {

@@ -27,6 +27,8 @@ class FireEditorBinder : public PageBinder {
     QWidget* window = nullptr;  // where the context panel is placed
     std::function<bool(MacroDialogView&)> run_dialog;
     platform::InputCapture* capture = nullptr;
+    // The fire page shows the slots this editor changed.
+    std::function<void()> redraw_fire_page;
   };
 
   FireEditorBinder(const ControlRegistry& controls, app::Shell& shell, Window window);
@@ -42,6 +44,7 @@ class FireEditorBinder : public PageBinder {
 
  private:
   pages::FireMacroEditor& Editor() { return shell_.Pages().fire_editor; }
+  void AfterAct() override;
   void ConnectLists();
   void ConnectOptions();
   void ConnectPanels();

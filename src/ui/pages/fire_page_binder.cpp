@@ -163,6 +163,11 @@ void FirePageBinder::ConnectEngineerTables() {
   }
 }
 
+void FirePageBinder::AfterAct() {
+  shell_.Pages().fire_editor.ImageShown();
+  window_.redraw_editor();
+}
+
 void FirePageBinder::Redraw() {
   RedrawGuns();
   for (int row = 1; row <= 3; ++row)

@@ -30,6 +30,8 @@ class FirePageBinder : public PageBinder {
     std::function<void(app::Page)> show_page;
     // Confirm and Cancel hide the fire editor.
     std::function<void()> hide_editor;
+    // The editor shows the slots this page changed.
+    std::function<void()> redraw_editor;
   };
 
   FirePageBinder(const ControlRegistry& controls, app::Shell& shell, KeyMenuView& menus,
@@ -39,6 +41,7 @@ class FirePageBinder : public PageBinder {
 
  private:
   pages::FirePage& Page() { return shell_.Pages().fire; }
+  void AfterAct() override;
   void ConnectGuns();
   void ConnectRow(int row);
   void ConnectBurst();

@@ -17,6 +17,7 @@ void SelectQuietly(QComboBox* combo, int index) {
 void PageBinder::Act(const std::function<void()>& act) {
   hide_all_menus_();
   act();
+  AfterAct();
   Redraw();
 }
 
@@ -37,6 +38,7 @@ void PageBinder::OnTyped(QLineEdit* edit, std::function<std::string(const std::s
     const std::string typed = text.toStdString();
     const std::string shown = correct(typed);
     if (shown != typed) edit->setText(QString::fromStdString(shown));
+    AfterAct();
     Redraw();
   });
 }

@@ -35,6 +35,9 @@ class PageBinder : public QObject {
   void OnTyped(QLineEdit* edit, std::function<std::string(const std::string& typed)> correct);
 
   void Act(const std::function<void()>& act);
+  // After every action, before the redraw: views of the same data on other
+  // pages catch up.
+  virtual void AfterAct() {}
 
  private:
   std::function<void()> hide_all_menus_;
