@@ -6,7 +6,12 @@ set -euo pipefail
 cd "$(dirname "$0")/.."
 scripts/install-deps.sh
 
-scripts/build.sh build -DCMAKE_BUILD_TYPE=RelWithDebInfo
+# The product variant whose profile-2 key menus offer the fire page: only
+# its program, for the end-to-end run of that page.
+cmake -S . -B build-gd -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo -DORVANE_GD_ENABLE=ON >/dev/null
+cmake --build build-gd --target orvane-mouse
+scripts/build.sh build -DCMAKE_BUILD_TYPE=RelWithDebInfo \
+  -DORVANE_GD_GUI="$PWD/build-gd/src/ui/orvane-mouse"
 ctest --test-dir build --output-on-failure
 
 # The sanitizer build: the core and platform tests, and orvanectl with the
