@@ -156,6 +156,18 @@ void SetFireReleaseStop(config::Configuration& config, int slot, bool stop_on_re
       stop_on_release ? kPointerStopOnRelease : kPointerPlayToEnd;
 }
 
+BlockImport ImportFireBlock(const std::array<uint8_t, 256>& current,
+                            std::span<const uint8_t> file) {
+  BlockImport result{current, {}};
+  std::copy_n(file.begin(), std::min(file.size(), result.block.size()), result.block.begin());
+  for (int slot = 1; slot <= kFireSlots; ++slot) {
+    const std::span<const uint8_t, kSlotBytes> bytes(
+        result.block.data() + kSlotBytes * static_cast<size_t>(slot - 1), kSlotBytes);
+    if (CheckFireSlot(bytes) == SlotCheck::kBad) result.bad_slots.push_back(slot);
+  }
+  return result;
+}
+
 int ClampGun6Num(int value) { return std::clamp(value, 1, 2); }
 
 int ClampGun7Num(int value) { return std::clamp(value, 1, 3); }

@@ -68,6 +68,15 @@ enum class SlotCheck { kEmpty, kSealed, kBad };
 SlotCheck CheckFireSlot(std::span<const uint8_t, kSlotBytes> slot);
 // The largest L whose checksum byte still lies inside the slot.
 constexpr size_t kMaxSlotLength = kSlotBytes - 2;
+
+// A fire macro block file over the block it replaces: the file's bytes (a
+// short file fills only what it holds) and the slots (1..10) of the result
+// that the mouse must not be given; the block is taken only when none is.
+struct BlockImport {
+  std::array<uint8_t, 256> block{};
+  std::vector<int> bad_slots;
+};
+BlockImport ImportFireBlock(const std::array<uint8_t, 256>& current, std::span<const uint8_t> file);
 // The release-stop toggle: byte 0 of the slot and its pointer type byte.
 void SetFireReleaseStop(config::Configuration& config, int slot, bool stop_on_release);
 

@@ -268,22 +268,17 @@ std::optional<std::string> FirePage::AssignGunKey(int item) {
 std::optional<std::string> FirePage::ImportBlock(const std::string& path) {
   const auto bytes = macro::ReadFileBytes(path, config::kFireMacroBlock.length);
   if (!bytes) return "The fire macros were not imported: " + path + " cannot be read.";
-  // A short file fills only what it holds; every slot must then be one the
-  // mouse can play, or nothing is taken.
-  auto block = config_.FireMacroBlock;
-  std::copy(bytes->begin(), bytes->end(), block.begin());
-  std::string bad;
-  for (int slot = 1; slot <= fire::kFireSlots; ++slot) {
-    const auto at = block.begin() + fire::kSlotBytes * static_cast<size_t>(slot - 1);
-    const std::span<const uint8_t, fire::kSlotBytes> bytes_of_slot(at, fire::kSlotBytes);
-    if (fire::CheckFireSlot(bytes_of_slot) == fire::SlotCheck::kBad) {
+  // Every slot of the result must be one the mouse can play, or nothing is
+  // taken.
+  const fire::BlockImport import = fire::ImportFireBlock(config_.FireMacroBlock, *bytes);
+  if (!import.bad_slots.empty()) {
+    std::string bad;
+    for (const int slot : import.bad_slots)
       bad += (bad.empty() ? "" : ", ") + std::to_string(slot);
-    }
-  }
-  if (!bad.empty()) {
     return "The fire macros were not imported: fire macro " + bad +
            " of the file is not a sealed fire macro.";
   }
+  const auto& block = import.block;
   config_.FireMacroBlock = block;
   // The slots the page edits follow, or the next Confirm would send the old
   // ones over the import.
