@@ -21,6 +21,7 @@
 #include "ui/app/key_menu_view.h"
 #include "ui/app/page_controls_view.h"
 #include "ui/app/skin_label.h"
+#include "ui/pages/event_rows.h"
 
 class QLabel;
 
@@ -104,6 +105,8 @@ class MainWindow : public QWidget, public app::ShellView {
   void RedrawPages();
   std::optional<QColor> AskColour(const QColor& initial);
   platform::InputCapture* MakeInputCapture();
+  // What the pages with event lists need of the window.
+  EventListWindow EventListHooks();
   void BindMacroPage();
   void BindFirePage();
   // Showing another page ends a recording on the page left.

@@ -60,18 +60,24 @@ platform::InputCapture* MainWindow::MakeInputCapture() {
   return own_capture_.get();
 }
 
-void MainWindow::BindMacroPage() {
-  MacroPageBinder::Window macros;
-  macros.hide_all_menus = [this] { HideAllMenu(); };
-  macros.show_message = [this](const std::string& text) { ShowMessage(text); };
-  macros.text = [this](std::string_view key) { return shell_->Text(key); };
-  macros.window = this;
-  macros.run_dialog = [](MacroDialogView& dialog) {
+EventListWindow MainWindow::EventListHooks() {
+  EventListWindow hooks;
+  hooks.hide_all_menus = [this] { HideAllMenu(); };
+  hooks.show_message = [this](const std::string& text) { ShowMessage(text); };
+  hooks.text = [this](std::string_view key) { return shell_->Text(key); };
+  hooks.window = this;
+  hooks.run_dialog = [](MacroDialogView& dialog) {
     if (MacroDialogHook()) return MacroDialogHook()(dialog);
     return dialog.exec() == QDialog::Accepted;
   };
+  hooks.capture = MakeInputCapture();
+  return hooks;
+}
+
+void MainWindow::BindMacroPage() {
+  MacroPageBinder::Window macros;
+  static_cast<EventListWindow&>(macros) = EventListHooks();
   macros.choose_file = [this](bool save) { return ChooseFile(save); };
-  macros.capture = MakeInputCapture();
   macro_page_ = std::make_unique<MacroPageBinder>(*controls_, *shell_, macros);
   if (!macros.capture->SeesWholeDesktop()) {
     // Say on the page what a recording can hear.
@@ -86,15 +92,7 @@ void MainWindow::BindMacroPage() {
 
 void MainWindow::BindFirePage() {
   FireEditorBinder::Window editor;
-  editor.hide_all_menus = [this] { HideAllMenu(); };
-  editor.show_message = [this](const std::string& text) { ShowMessage(text); };
-  editor.text = [this](std::string_view key) { return shell_->Text(key); };
-  editor.window = this;
-  editor.run_dialog = [](MacroDialogView& dialog) {
-    if (MacroDialogHook()) return MacroDialogHook()(dialog);
-    return dialog.exec() == QDialog::Accepted;
-  };
-  editor.capture = MakeInputCapture();
+  static_cast<EventListWindow&>(editor) = EventListHooks();
   editor.redraw_fire_page = [this] { fire_page_->Redraw(); };
   fire_editor_ = std::make_unique<FireEditorBinder>(*controls_, *shell_, editor);
 

@@ -69,12 +69,10 @@ void DpiPageBinder::ConnectCounts() {
 // lbl_DPInColClick: only the strip's colours are picked here.
 void DpiPageBinder::PickColour(int level) {
   if (!Page().CanPickColour() || !Page().State().in_use[static_cast<size_t>(level - 1)]) return;
-  const config::Rgb now = Page().State().colours[static_cast<size_t>(level - 1)];
-  const auto chosen = window_.ask_colour(QColor(now.r, now.g, now.b));
+  const auto chosen =
+      AskRgb(window_.ask_colour, Page().State().colours[static_cast<size_t>(level - 1)]);
   if (!chosen) return;
-  Page().SetColour(level,
-                   {static_cast<uint8_t>(chosen->red()), static_cast<uint8_t>(chosen->green()),
-                    static_cast<uint8_t>(chosen->blue())});
+  Page().SetColour(level, *chosen);
   Redraw();
 }
 

@@ -24,7 +24,7 @@ class DpiPageBinder : public PageBinder {
     // The colour of a level name in use or not.
     std::function<QColor(bool in_use)> name_colour;
     // The colour dialog: the colour chosen, or nothing on Cancel.
-    std::function<std::optional<QColor>(const QColor& initial)> ask_colour;
+    AskColour ask_colour;
   };
 
   DpiPageBinder(const ControlRegistry& controls, app::Shell& shell, Window window);

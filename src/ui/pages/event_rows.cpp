@@ -10,6 +10,15 @@
 
 namespace orvane::ui {
 
+void ShowPanelAt(QWidget* panel, QListWidget* list, const QPoint& at, QWidget* window) {
+  QPoint place = list->viewport()->mapTo(window, at);
+  place.setX(std::min(place.x(), window->width() - panel->width()));
+  place.setY(std::min(place.y(), window->height() - panel->height()));
+  panel->move(place);
+  panel->show();
+  panel->raise();
+}
+
 int ShowItems(QListWidget* list, const std::vector<std::string>& texts) {
   const QSignalBlocker quiet(list);
   const int wanted = static_cast<int>(texts.size());

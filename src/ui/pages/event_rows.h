@@ -9,6 +9,7 @@
 
 #include "core/macro/macro_lines.h"
 #include "core/pages/event_line_edits.h"
+#include "platform/input_capture.h"
 #include "ui/macro/macro_dialog.h"
 
 class QLineEdit;
@@ -16,6 +17,21 @@ class QListWidget;
 
 // What the macro page's and the fire editor's event lists share on screen.
 namespace orvane::ui {
+
+// What a page with an event list needs of the window: its menus, messages,
+// language, dialogs and the desktop's input for recording.
+struct EventListWindow {
+  std::function<void()> hide_all_menus;
+  std::function<void(const std::string&)> show_message;
+  std::function<std::string(std::string_view)> text;
+  QWidget* window = nullptr;  // where the pop-up panels are placed
+  // Runs a dialog: true when it was confirmed.
+  std::function<bool(MacroDialogView&)> run_dialog;
+  platform::InputCapture* capture = nullptr;
+};
+
+// A context panel shown at `at` of `list`, kept inside the window.
+void ShowPanelAt(QWidget* panel, QListWidget* list, const QPoint& at, QWidget* window);
 
 // A list's items become `texts`, touched only from the first that differs
 // (a recording adds rows at the end). Returns that first row.

@@ -101,13 +101,7 @@ void FireEditorBinder::ConnectLists() {
     Redraw();
     if (Editor().State().slot == 0 || Editor().State().selected_row < 0) return;
     window_.hide_all_menus();
-    QWidget* menu = controls_.Get("Pnl_DevFireContent");
-    QPoint place = rows->viewport()->mapTo(window_.window, at);
-    place.setX(std::min(place.x(), window_.window->width() - menu->width()));
-    place.setY(std::min(place.y(), window_.window->height() - menu->height()));
-    menu->move(place);
-    menu->show();
-    menu->raise();
+    ShowPanelAt(controls_.Get("Pnl_DevFireContent"), rows, at, window_.window);
   });
 }
 

@@ -8,6 +8,7 @@
 #include "platform/input_capture.h"
 #include "ui/app/control_registry.h"
 #include "ui/macro/macro_dialog.h"
+#include "ui/pages/event_rows.h"
 #include "ui/pages/page_binder.h"
 
 class QListWidget;
@@ -20,13 +21,7 @@ namespace orvane::ui {
 // The fire editor's controller holds the lines; each redraw comes from it.
 class FireEditorBinder : public PageBinder {
  public:
-  struct Window {
-    std::function<void()> hide_all_menus;
-    std::function<void(const std::string&)> show_message;
-    std::function<std::string(std::string_view)> text;
-    QWidget* window = nullptr;  // where the context panel is placed
-    std::function<bool(MacroDialogView&)> run_dialog;
-    platform::InputCapture* capture = nullptr;
+  struct Window : EventListWindow {
     // The fire page shows the slots this editor changed.
     std::function<void()> redraw_fire_page;
   };

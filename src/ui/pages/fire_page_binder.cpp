@@ -102,12 +102,11 @@ void FirePageBinder::ConnectRow(int row) {
 
 void FirePageBinder::PickColour(int row) {
   window_.hide_all_menus();
-  const config::Rgb now = Page().State().row[static_cast<size_t>(row - 1)].colour;
-  const auto chosen = window_.ask_colour(QColor(now.r, now.g, now.b));
+  const auto chosen =
+      AskRgb(window_.ask_colour, Page().State().row[static_cast<size_t>(row - 1)].colour);
   if (!chosen) return;
-  Page().PickColour(row,
-                    {static_cast<uint8_t>(chosen->red()), static_cast<uint8_t>(chosen->green()),
-                     static_cast<uint8_t>(chosen->blue())});
+  Page().PickColour(row, *chosen);
+  AfterAct();
   Redraw();
 }
 

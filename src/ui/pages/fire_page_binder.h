@@ -23,7 +23,7 @@ class FirePageBinder : public PageBinder {
   struct Window {
     std::function<void()> hide_all_menus;
     std::function<void(const std::string&)> show_message;
-    std::function<std::optional<QColor>(const QColor& initial)> ask_colour;
+    AskColour ask_colour;
     // A fire macro block file to import; empty when cancelled.
     std::function<std::string()> choose_file;
     // Back to the key page the fire page was opened from.

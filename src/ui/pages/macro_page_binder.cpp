@@ -81,13 +81,7 @@ void MacroPageBinder::Say(const std::optional<std::string>& message) {
 
 void MacroPageBinder::ShowPanelAt(const char* panel, QListWidget* list, const QPoint& at) {
   window_.hide_all_menus();
-  QWidget* menu = controls_.Get(panel);
-  QPoint place = list->viewport()->mapTo(window_.window, at);
-  place.setX(std::min(place.x(), window_.window->width() - menu->width()));
-  place.setY(std::min(place.y(), window_.window->height() - menu->height()));
-  menu->move(place);
-  menu->show();
-  menu->raise();
+  ui::ShowPanelAt(controls_.Get(panel), list, at, window_.window);
 }
 
 void MacroPageBinder::SelectEntry(int row) {

@@ -11,6 +11,7 @@
 #include "platform/input_capture.h"
 #include "ui/app/control_registry.h"
 #include "ui/macro/macro_dialog.h"
+#include "ui/pages/event_rows.h"
 #include "ui/pages/page_binder.h"
 
 class QListWidget;
@@ -23,16 +24,9 @@ namespace orvane::ui {
 // library and the editor are the controllers; every redraw comes from them.
 class MacroPageBinder : public PageBinder {
  public:
-  struct Window {
-    std::function<void()> hide_all_menus;
-    std::function<void(const std::string&)> show_message;
-    std::function<std::string(std::string_view)> text;
-    QWidget* window = nullptr;  // where the pop-up panels are placed
-    // Runs a dialog: true when it was confirmed.
-    std::function<bool(MacroDialogView&)> run_dialog;
+  struct Window : EventListWindow {
     // A file to import (open) or to export to (save); empty when cancelled.
     std::function<std::string(bool save)> choose_file;
-    platform::InputCapture* capture = nullptr;
   };
 
   MacroPageBinder(const ControlRegistry& controls, app::Shell& shell, Window window);

@@ -14,6 +14,13 @@ void SelectQuietly(QComboBox* combo, int index) {
   combo->setCurrentIndex(index);
 }
 
+std::optional<config::Rgb> AskRgb(const AskColour& ask, config::Rgb now) {
+  const auto chosen = ask(QColor(now.r, now.g, now.b));
+  if (!chosen) return std::nullopt;
+  return config::Rgb{static_cast<uint8_t>(chosen->red()), static_cast<uint8_t>(chosen->green()),
+                     static_cast<uint8_t>(chosen->blue())};
+}
+
 void PageBinder::Act(const std::function<void()>& act) {
   hide_all_menus_();
   act();

@@ -1,8 +1,12 @@
 #pragma once
 
+#include <QColor>
 #include <QObject>
 #include <functional>
+#include <optional>
 #include <string>
+
+#include "core/config/parameter_fields.h"
 
 class QComboBox;
 class QLineEdit;
@@ -14,6 +18,10 @@ class SkinLabel;
 
 // A combo's selection set by code: its handler is for the user's choices.
 void SelectQuietly(QComboBox* combo, int index);
+
+// The colour dialog from `now`: the colour chosen, or nothing on Cancel.
+using AskColour = std::function<std::optional<QColor>(const QColor& initial)>;
+std::optional<config::Rgb> AskRgb(const AskColour& ask, config::Rgb now);
 
 // What every page binder does with a user's action: the pop-up menus close,
 // the controller acts, the page redraws from the controller's state.
