@@ -80,6 +80,35 @@ if "$ctl" set light.type=sync light.mode=3 >"$work/refused.out" 2>&1; then fail 
 grep -q 'the LED type sync has no modes' "$work/refused.out" || fail "sync mode: $(cat "$work/refused.out")"
 cmp -s "$work/mouse.bin" "$work/before-set.bin" || fail "a refused set wrote to the mouse"
 
+# Fire macros: a block imported, a gun tuned and bound by name, checked in
+# the mouse's memory; a damaged block and bad values change nothing.
+python3 - "$work/block.bin" <<'PY'
+import sys
+events = [0xFD, 0x1D, 0xA1, 0xFB, 0x00, 0xFA, 0x06, 0xFE, 0x0C, 0x21, 0xFC]
+slot = [1, len(events) + 1] + events
+slot.append((sum(slot[1:]) % 256) ^ 0x5A)
+open(sys.argv[1], 'wb').write(bytes(slot + [0] * (24 - len(slot))) * 10 + bytes(16))
+PY
+"$ctl" fire import "$work/block.bin" >"$work/fire.out" 2>&1 || fail "fire import"
+"$ctl" set fire.2.count=40 fire.6.2.x=-5 fire.2.colour=#102030 button.1.3=fire:2 \
+  >"$work/fire-set.out" 2>&1 || fail "fire set: $(cat "$work/fire-set.out")"
+[ "$("$ctl" get fire.2.count fire.6.2.x fire.2.colour button.1.3 | tr '\n' ' ')" = \
+  "fire.2.count=40 fire.6.2.x=-5 fire.2.colour=#102030 button.1.3=fire:2 " ] || fail "fire get"
+fire_byte() { od -An -tu1 -j "$1" -N1 "$work/mouse.bin" | tr -d ' '; }
+[ "$(fire_byte $((0x500 + 24 + 3)))" = 39 ] || fail "fire macro 2's count is not in the mouse"
+[ "$(fire_byte $((0x500 + 24 * 6 + 6)))" = 251 ] || fail "fire macro 7's X is not in the mouse"
+[ "$(fire_byte $((0x0D0 + 3)))" = 16 ] || fail "fire macro 2's colour is not in the mouse"
+cp "$work/mouse.bin" "$work/before-fire.bin"
+python3 -c "import sys; b = bytearray(open(sys.argv[1], 'rb').read()); b[24 * 4 + 5] ^= 1; \
+open(sys.argv[2], 'wb').write(b)" "$work/block.bin" "$work/damaged.bin"
+if "$ctl" fire import "$work/damaged.bin" >"$work/damaged.out" 2>&1; then fail "damaged import"; fi
+grep -q 'fire macro 5 of the file is not a sealed fire macro' "$work/damaged.out" ||
+  fail "damaged import: $(cat "$work/damaged.out")"
+for bad in fire.1.count=0 fire.1.y=-1 fire.8.count=3 fire.6.count=3 button.1.3=fire:8; do
+  if "$ctl" set "$bad" >"$work/bad-fire.out" 2>&1; then fail "$bad was taken"; fi
+done
+cmp -s "$work/mouse.bin" "$work/before-fire.bin" || fail "a refused fire change wrote to the mouse"
+
 start_sim --sticky 0xD0=0x00
 if "$ctl" write "$work/edited.bin" >"$work/sticky.out" 2>&1; then fail "sticky write succeeded"; fi
 grep -qx 'Fail' "$work/sticky.out" || fail "sticky write did not say Fail"
