@@ -3,6 +3,7 @@
 #include <QComboBox>
 #include <QLineEdit>
 #include <QListWidget>
+#include <QPushButton>
 
 #include "core/fire/fire_macros.h"
 #include "core/macro/macro_storage.h"
@@ -130,6 +131,28 @@ class FirePageTest : public QObject {
     QCOMPARE(f.window->messages, QStringList{"Please keep a Left Key"});
     QCOMPARE(f.window->Find<QLabel>("Key1")->text(), QString("Left Click"));
     QVERIFY(f.window->firmware->memory() == before);
+  }
+
+  // The engineer's gun-key list: an entry added, saved, and given to an
+  // engineer key through its menu's gun-key list.
+  void aGunKeyGoesToAnEngineerKey() {
+    Fixture f;
+    f.window->window->ShowPage(app::Page::kEngineer);
+    emit f.window->Find<SkinLabel>("Img_Logo4")->doubleClicked();
+    f.window->Find<QComboBox>("cb_SOSNumber")->setCurrentIndex(2);
+    emit f.window->Find<QComboBox>("cb_SOSNumber")->activated(2);
+    f.window->Find<QPushButton>("btn_AddScript")->click();
+    QCOMPARE(Rows(f.window->Find<QListWidget>("LB_ScriptName")), QStringList{"Fire Macro1"});
+    QVERIFY(std::filesystem::file_size(f.window->folder / "Orvane Fire Macro.bin") == 30);
+    f.window->Click("btn_Key104");
+    f.window->Hover("Key_TLFireMacro");
+    auto* list = f.window->Find<QListWidget>("LB_Script");
+    QVERIFY(list->isVisible());
+    QTest::mouseClick(list->viewport(), Qt::LeftButton, {},
+                      list->visualItemRect(list->item(0)).center());
+    QCOMPARE(f.window->Find<QLabel>("btn_Key104")->text(), QString("Fire Macro1"));
+    QCOMPARE(f.window->window->shell().Pages().buttons.State().codes[0][3], std::string("0C0103"));
+    QVERIFY(!list->isVisible());
   }
 
   // The hidden editor records injected left clicks with their timing into

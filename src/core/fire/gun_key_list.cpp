@@ -28,8 +28,12 @@ void GunKeyList::LoadBytes(std::span<const uint8_t> bytes) {
   }
 }
 
-bool GunKeyList::Save(const std::string& path, std::string* error) const {
-  return util::WriteFileAtomically(path, Bytes(), error);
+bool GunKeyList::Save(const std::string& path, std::string* error) {
+  if (!util::WriteFileAtomically(path, Bytes(), error)) return false;
+  // The file exists now, as it will at the next start: codes are named by
+  // their place in it from here on, as they will be then.
+  loaded_ = true;
+  return true;
 }
 
 int GunKeyList::Count() const {

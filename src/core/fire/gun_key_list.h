@@ -24,7 +24,8 @@ class GunKeyList {
   void Load(const std::string& path);
   // The list from the file's bytes (the first 30 count).
   void LoadBytes(std::span<const uint8_t> bytes);
-  bool Save(const std::string& path, std::string* error) const;
+  // Once saved, the list counts as loaded: its file exists.
+  bool Save(const std::string& path, std::string* error);
 
   // A new entry 0C first last at the first unused entry; false when the list
   // is full or the slots are not 1 <= first <= last <= 10.

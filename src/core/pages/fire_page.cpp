@@ -236,17 +236,19 @@ std::optional<std::string> FirePage::AddGunKey() {
     return "A gun key's first fire macro cannot come after its last one.";
   }
   if (!gun_keys_.Add(state_.first_slot, state_.last_slot)) return std::nullopt;
+  auto message = SaveGunKeys();
   GunKeysChanged();
   state_.gun_key_selected = static_cast<int>(state_.gun_keys.size()) - 1;
-  return SaveGunKeys();
+  return message;
 }
 
-void FirePage::DeleteGunKey() {
-  if (state_.gun_key_selected < 0) return;
+std::optional<std::string> FirePage::DeleteGunKey() {
+  if (state_.gun_key_selected < 0) return std::nullopt;
   const std::optional<int> next = gun_keys_.Delete(state_.gun_key_selected);
   state_.gun_key_selected = next.value_or(-1);
+  auto message = SaveGunKeys();
   GunKeysChanged();
-  SaveGunKeys();
+  return message;
 }
 
 void FirePage::SelectGunKey(int item) {

@@ -110,7 +110,7 @@ class FirePage : public device::ImageObserver {
   std::string TypeColour(int slot, int channel, const std::string& typed);  // channel 0..2
   std::string TypeYOffset(int slot, const std::string& typed);              // TLRefreshYOffset
   std::optional<std::string> AddGunKey();
-  void DeleteGunKey();
+  std::optional<std::string> DeleteGunKey();
   void SelectGunKey(int item);
   void ChooseFirstSlot(int slot) { state_.first_slot = slot; }
   void ChooseLastSlot(int slot) { state_.last_slot = slot; }

@@ -104,6 +104,7 @@ void MainWindow::BindFirePage() {
   fire.show_page = [this](app::Page page) { OnPageButton(page); };
   fire.hide_editor = [this] { fire_editor_->Hide(); };
   fire.redraw_editor = [this] { fire_editor_->Redraw(); };
+  fire.redraw_pages = [this] { RedrawPages(); };
   fire_page_ = std::make_unique<FirePageBinder>(*controls_, *shell_, *key_menus_, fire);
 }
 

@@ -38,10 +38,12 @@ FirePageBinder::FirePageBinder(const ControlRegistry& controls, app::Shell& shel
   ConnectGunKeys();
   ConnectEngineerTables();
   menus.on_fire_macro = [this] { Open(); };
+  // LB_ScriptClick: the menu's target is taken before the menus close.
   menus.on_gun_key = [this](int item) {
-    Act([&] {
-      if (auto message = Page().AssignGunKey(item)) window_.show_message(*message);
-    });
+    const auto message = Page().AssignGunKey(item);
+    window_.hide_all_menus();
+    window_.redraw_pages();
+    if (message) window_.show_message(*message);
   };
 }
 
@@ -137,8 +139,11 @@ void FirePageBinder::ConnectGunKeys() {
       if (auto message = Page().AddGunKey()) window_.show_message(*message);
     });
   });
-  connect(controls_.Get<QPushButton>("btn_DelScript"), &QPushButton::clicked, this,
-          [this] { Act([&] { Page().DeleteGunKey(); }); });
+  connect(controls_.Get<QPushButton>("btn_DelScript"), &QPushButton::clicked, this, [this] {
+    Act([&] {
+      if (auto message = Page().DeleteGunKey()) window_.show_message(*message);
+    });
+  });
   connect(controls_.Get<QPushButton>("Btn_ImportGunMacro"), &QPushButton::clicked, this, [this] {
     window_.hide_all_menus();
     const std::string path = window_.choose_file();

@@ -32,6 +32,8 @@ class FirePageBinder : public PageBinder {
     std::function<void()> hide_editor;
     // The editor shows the slots this page changed.
     std::function<void()> redraw_editor;
+    // Every page again: a gun key given to an engineer key button.
+    std::function<void()> redraw_pages;
   };
 
   FirePageBinder(const ControlRegistry& controls, app::Shell& shell, KeyMenuView& menus,
