@@ -72,9 +72,11 @@ struct FireFixture {
 
   SessionFixture f;
   ButtonPage buttons{f.config, ButtonContext()};
+  fire::GunKeyList gun_keys;
   FirePage page{f.config,
                 f.sessions,
                 buttons,
+                gun_keys,
                 {English, 2, 3, (f.folder / fire::GunKeyList::kFileName).string()}};
 };
 

@@ -33,7 +33,7 @@ struct PageSet {
         dpi(device.configuration, text, org.dpi_count),
         lighting(device.configuration),
         macros({text, library_folder, org.EepromMode()}),
-        fire(device.configuration, device.sessions, buttons,
+        fire(device.configuration, device.sessions, buttons, gun_keys,
              {text, org.gun6_num, org.gun7_num, program_folder + fire::GunKeyList::kFileName}),
         fire_editor(device.configuration, text, &recording) {
     device.sessions.AddObserver(&buttons);
@@ -45,8 +45,8 @@ struct PageSet {
 
   // What naming a code needs from the pages: the gun-key list.
   void AddGunKeys(config::NamingContext& naming) const {
-    naming.gun_key_list_loaded = fire.GunKeys().Loaded();
-    naming.gun_key_list = fire.GunKeys().Strings();
+    naming.gun_key_list_loaded = gun_keys.Loaded();
+    naming.gun_key_list = gun_keys.Strings();
   }
 
   // A new language: every name the pages show follows.
@@ -74,6 +74,8 @@ struct PageSet {
 
   config::Configuration& configuration;
   TextLookup text;  // the language the pages name things in
+  // Before the pages: the button page names gun keys from it as it is made.
+  fire::GunKeyList gun_keys;
   pages::ButtonPage buttons;
   pages::DpiPage dpi;
   pages::LightingPage lighting;

@@ -45,8 +45,12 @@ FireRowState ScanRow(config::Configuration& config, int slot, bool sets_pointer_
 }  // namespace
 
 FirePage::FirePage(config::Configuration& config, device::DeviceSessions& sessions,
-                   ButtonPage& buttons, Context context)
-    : config_(config), sessions_(sessions), buttons_(buttons), context_(std::move(context)) {
+                   ButtonPage& buttons, fire::GunKeyList& gun_keys, Context context)
+    : config_(config),
+      sessions_(sessions),
+      buttons_(buttons),
+      context_(std::move(context)),
+      gun_keys_(gun_keys) {
   ImageShown();
 }
 

@@ -71,8 +71,9 @@ class FirePage : public device::ImageObserver {
     std::string gun_key_file;  // "Orvane Fire Macro.bin" in the program's folder
   };
 
+  // `gun_keys`: the program's gun-key list, which naming reads too.
   FirePage(config::Configuration& config, device::DeviceSessions& sessions, ButtonPage& buttons,
-           Context context);
+           fire::GunKeyList& gun_keys, Context context);
 
   void ImageShown() override;
   void BeforeWrite() override {}
@@ -149,7 +150,7 @@ class FirePage : public device::ImageObserver {
   Context context_;
   FirePageState state_;
   fire::FireParamPositions positions_{};
-  fire::GunKeyList gun_keys_;
+  fire::GunKeyList& gun_keys_;
   int profile_ = 0;  // the button the page was opened for; 0: none
   int button_ = 0;
 };
