@@ -1,0 +1,54 @@
+#pragma once
+
+#include <array>
+#include <cstdint>
+#include <map>
+#include <memory>
+#include <span>
+#include <string>
+#include <vector>
+
+#include "platform/driver_backend.h"
+
+namespace orvane::sim {
+
+// The vendor driver as the program sees it: a byte store behind its three
+// control requests (read, write, the live state). Requests outside the
+// store are refused and change nothing.
+class DriverStore {
+ public:
+  // Room for a whole-store file as the program loads it.
+  static constexpr size_t kStoreBytes = 102400;
+
+  DriverStore() : bytes_(kStoreBytes, 0) {}
+
+  bool Control(uint32_t code, std::span<const uint8_t> in, std::span<uint8_t> out);
+
+  std::vector<uint8_t>& bytes() { return bytes_; }
+  std::array<uint8_t, 4>& state() { return state_; }
+  int requests() const { return requests_; }
+
+ private:
+  std::vector<uint8_t> bytes_;
+  std::array<uint8_t, 4> state_{};
+  int requests_ = 0;
+};
+
+// A driver device path that carries `link` where the program reads it
+// (characters 55 to 58).
+std::string DriverDevicePath(uint16_t link);
+
+// Driver devices in the process, for tests: each path leads to its store.
+class SimDriverBus : public platform::DriverBackend {
+ public:
+  void Plug(const std::string& path, std::shared_ptr<DriverStore> store) { stores_[path] = store; }
+  void Unplug(const std::string& path) { stores_.erase(path); }
+
+  std::vector<std::string> InterfacePaths() override;
+  std::unique_ptr<platform::DriverDevice> Open(const std::string& path) override;
+
+ private:
+  std::map<std::string, std::shared_ptr<DriverStore>> stores_;
+};
+
+}  // namespace orvane::sim
