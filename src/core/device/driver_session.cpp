@@ -94,10 +94,7 @@ std::optional<DriverStoreImage> DriverSession::ReadStore(const config::DataBuf& 
   if (length > 0) {
     const auto blocks = DrvRead(*device_, kDrvMacroBlocks, length);
     if (!blocks) return std::nullopt;
-    for (size_t at = 0; at + kDrvMacroBlockBytes <= blocks->size(); at += kDrvMacroBlockBytes) {
-      auto& block = image.macros.emplace_back();
-      std::copy_n(blocks->begin() + static_cast<long>(at), kDrvMacroBlockBytes, block.begin());
-    }
+    image.macros = driver_macros::DriverTableBlocks(*blocks);
   }
   return image;
 }
@@ -125,9 +122,7 @@ bool DriverSession::WriteStore(const config::DataBuf& data, const DrvState& stat
   out.FireKey[10] = 0;
   std::array<uint8_t, kFireKeyRequestBytes> fire_key{};
   std::copy(out.FireKey.begin(), out.FireKey.end(), fire_key.begin() + 2);
-  std::vector<uint8_t> blocks;
-  for (const auto& block : macros)
-    blocks.insert(blocks.end(), block.begin(), block.end());
+  const std::vector<uint8_t> blocks = driver_macros::DriverTableBytes(macros);
   SendState(state, false);
   bool written = DrvWrite(*device_, kDrvParameterB, out.ParameterB);
   written = DrvWrite(*device_, kDrvParameterA, out.ParameterA) && written;

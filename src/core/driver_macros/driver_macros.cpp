@@ -30,24 +30,34 @@ uint32_t DriverTableReadLength(std::span<const config::ActionCode> codes) {
   return (largest + 2016) / macro::kBlockBytes * macro::kBlockBytes;
 }
 
-DriverMacros ParseDriverTable(std::span<const uint8_t> answer) {
+DriverMacros DriverTableBlocks(std::span<const uint8_t> bytes) {
   DriverMacros macros;
-  if (answer.size() < kHeaderBytes) return macros;
-  const auto blocks = answer.subspan(kHeaderBytes);
-  for (size_t at = 0; at + macro::kBlockBytes <= blocks.size(); at += macro::kBlockBytes) {
+  for (size_t at = 0; at + macro::kBlockBytes <= bytes.size(); at += macro::kBlockBytes) {
     DriverBlock& block = macros.emplace_back();
-    std::copy_n(blocks.begin() + at, macro::kBlockBytes, block.begin());
+    std::copy_n(bytes.begin() + at, macro::kBlockBytes, block.begin());
   }
   return macros;
 }
 
+std::vector<uint8_t> DriverTableBytes(const DriverMacros& macros) {
+  std::vector<uint8_t> bytes;
+  bytes.reserve(macros.size() * macro::kBlockBytes);
+  for (const DriverBlock& block : macros)
+    bytes.insert(bytes.end(), block.begin(), block.end());
+  return bytes;
+}
+
+DriverMacros ParseDriverTable(std::span<const uint8_t> answer) {
+  if (answer.size() < kHeaderBytes) return {};
+  return DriverTableBlocks(answer.subspan(kHeaderBytes));
+}
+
 std::vector<uint8_t> DriverTableWriteBuffer(const DriverMacros& macros) {
   std::vector<uint8_t> buffer;
-  buffer.reserve(kHeaderBytes + macros.size() * macro::kBlockBytes);
   PutU32(buffer, kTableAddress);
   PutU32(buffer, static_cast<uint32_t>(macros.size() * macro::kBlockBytes));
-  for (const DriverBlock& block : macros)
-    buffer.insert(buffer.end(), block.begin(), block.end());
+  const std::vector<uint8_t> blocks = DriverTableBytes(macros);
+  buffer.insert(buffer.end(), blocks.begin(), blocks.end());
   return buffer;
 }
 

@@ -23,6 +23,9 @@ constexpr int kAddressableBlocks = 32;
 // Bytes of the table to read: blocks 0 up to the one the largest macro
 // reference among the codes points into; 0 when no code refers to one.
 uint32_t DriverTableReadLength(std::span<const config::ActionCode> codes);
+// The blocks of the table's bytes, and the bytes of the blocks.
+DriverMacros DriverTableBlocks(std::span<const uint8_t> bytes);
+std::vector<uint8_t> DriverTableBytes(const DriverMacros& macros);
 // The blocks of a DrvRead answer (its 8-byte header first).
 DriverMacros ParseDriverTable(std::span<const uint8_t> answer);
 // The DrvWrite request: address 256 and length, little-endian, then the blocks.
