@@ -29,11 +29,22 @@ class StoreDevice : public platform::DriverDevice {
 
 }  // namespace
 
+std::array<uint8_t, 4> DriverStore::State() const {
+  std::array<uint8_t, 4> state{};
+  std::copy_n(bytes_.begin() + device::kDrvStateInDump, state.size(), state.begin());
+  return state;
+}
+
+void DriverStore::SetState(const std::array<uint8_t, 4>& state) {
+  std::copy(state.begin(), state.end(), bytes_.begin() + device::kDrvStateInDump);
+}
+
 bool DriverStore::Control(uint32_t code, std::span<const uint8_t> in, std::span<uint8_t> out) {
   ++requests_;
   if (code == device::kDrvGetState) {
-    if (out.size() < state_.size()) return false;
-    std::copy(state_.begin(), state_.end(), out.begin());
+    if (out.size() < 4 || refuse_reads) return false;
+    const auto state = State();
+    std::copy(state.begin(), state.end(), out.begin());
     return true;
   }
   if (code != device::kDrvRead && code != device::kDrvWrite) return false;
@@ -43,12 +54,13 @@ bool DriverStore::Control(uint32_t code, std::span<const uint8_t> in, std::span<
   if (address + length > bytes_.size()) return false;
   const auto at = bytes_.begin() + static_cast<long>(address);
   if (code == device::kDrvRead) {
-    if (out.size() < kHeaderBytes + length) return false;
+    if (out.size() < kHeaderBytes + length || refuse_reads) return false;
     std::copy_n(at, length, out.begin() + kHeaderBytes);
     return true;
   }
   if (in.size() < kHeaderBytes + length) return false;
   std::copy_n(in.begin() + kHeaderBytes, length, at);
+  ++writes_;
   return true;
 }
 

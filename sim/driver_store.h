@@ -13,8 +13,9 @@
 namespace orvane::sim {
 
 // The vendor driver as the program sees it: a byte store behind its three
-// control requests (read, write, the live state). Requests outside the
-// store are refused and change nothing.
+// control requests (read, write, the live state). The driver keeps the
+// mouse's live state inside the store, at 160..163, where whole-store files
+// carry it. Requests outside the store are refused and change nothing.
 class DriverStore {
  public:
   // Room for a whole-store file as the program loads it.
@@ -25,13 +26,20 @@ class DriverStore {
   bool Control(uint32_t code, std::span<const uint8_t> in, std::span<uint8_t> out);
 
   std::vector<uint8_t>& bytes() { return bytes_; }
-  std::array<uint8_t, 4>& state() { return state_; }
+  const std::vector<uint8_t>& bytes() const { return bytes_; }
+  std::array<uint8_t, 4> State() const;
+  // The mouse applied a live state: the driver keeps it.
+  void SetState(const std::array<uint8_t, 4>& state);
   int requests() const { return requests_; }
+  int writes() const { return writes_; }
+
+  // For tests: read requests fail from now on.
+  bool refuse_reads = false;
 
  private:
   std::vector<uint8_t> bytes_;
-  std::array<uint8_t, 4> state_{};
   int requests_ = 0;
+  int writes_ = 0;
 };
 
 // A driver device path that carries `link` where the program reads it

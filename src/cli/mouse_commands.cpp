@@ -72,6 +72,7 @@ class Session {
     naming.text = [this](std::string_view key) { return language_.Text(key); };
     naming.eeprom_mode = org_.EepromMode();
     naming.macro_names = macro::ReadAndRefreshMacro(device_.configuration, slots_);
+    if (!naming.eeprom_mode) pages_.AddDriverMacroNames(naming);
     pages_.AddGunKeys(naming);
     return naming;
   }

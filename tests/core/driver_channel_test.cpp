@@ -46,7 +46,7 @@ TEST(DriverChannel, OnlyTheDeviceOfTheLinkNumberIsOpened) {
 TEST(DriverChannel, RequestsAtTheStoresAddresses) {
   sim::SimDriverBus bus;
   auto store = std::make_shared<sim::DriverStore>();
-  store->state() = {0x82, 0x03, 0x77, 0x04};
+  store->SetState({0x82, 0x03, 0x77, 0x04});
   bus.Plug(sim::DriverDevicePath(7), store);
   auto device = OpenDriver(bus, 7);
   ASSERT_NE(device, nullptr);

@@ -23,7 +23,7 @@ struct DriverFixture {
     const config::Image image = config::DefaultImage(1);
     std::copy_n(image.begin(), 240, store->bytes().begin());
     std::copy_n(image.begin() + 0xF0, 11, store->bytes().begin() + 242);
-    store->state() = {0x81, 0x02, 0x55, 0x04};
+    store->SetState({0x81, 0x02, 0x55, 0x04});
     bus.Plug(sim::DriverDevicePath(0x1A2B), store);
     config.DevImage = image;
     config::DistributeImage(config);

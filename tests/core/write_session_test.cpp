@@ -170,7 +170,10 @@ TEST(ProfileFiles, AppendsBinOnlyWhenMissing) {
 
 TEST(ProfileFiles, SaveAndLoadRoundTrip) {
   SessionFixture f;
+  ASSERT_EQ(f.sessions.ReadDevInfo(), SessionOutcome::kDone);
+  f.config.data.ParameterA[7] = 9;  // an edit not yet applied
   ASSERT_EQ(f.sessions.SaveProfile((f.folder / "fps").string()), SessionOutcome::kDone);
+  EXPECT_EQ(f.config.data.ParameterA[7], 9) << "saving leaves the pages as they were";
   EXPECT_EQ(ReadFile(f.folder / "fps.bin"), SessionFixture::MouseImage());
   EXPECT_EQ(fs::file_size(f.folder / "fps.bin"), 2048u);
 
@@ -226,6 +229,20 @@ TEST(ProfileFiles, OnlyAWhole2048ByteRegularFileIsLoaded) {
   EXPECT_EQ(f.config.DevImage, before);
   EXPECT_EQ(f.Requests(CmdWriteStart), writes);
   EXPECT_EQ(f.mouse.firmware->memory(), SessionFixture::MouseImage());
+}
+
+// An image whose identifiers every later read would refuse never reaches
+// the mouse.
+TEST(ProfileFiles, AnImageOfAnotherMouseIsRefused) {
+  SessionFixture f;
+  config::Image foreign = SessionFixture::MouseImage();
+  foreign[config::kIdentifiers.address] = 0x12;
+  WriteFile(f.folder / "foreign.bin", foreign);
+  EXPECT_EQ(f.sessions.LoadProfile((f.folder / "foreign.bin").string()),
+            SessionOutcome::kFileError);
+  ASSERT_EQ(f.ui.problems.size(), 1u);
+  EXPECT_NE(f.ui.problems[0].find("maker 18"), std::string::npos) << f.ui.problems[0];
+  EXPECT_EQ(f.Requests(CmdWriteStart), 0u);
 }
 
 // Only a stored configuration that is not there falls back to the factory

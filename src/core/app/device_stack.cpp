@@ -17,6 +17,7 @@ device::SessionSettings SessionSettingsFor(const OrgSettings& org, const std::st
   settings.reserve_product_id = static_cast<uint8_t>(org.reserve_product_id);
   settings.macro_path = org.path;
   settings.exe_dir = exe_dir;
+  settings.eeprom_mode = org.EepromMode();
   return settings;
 }
 

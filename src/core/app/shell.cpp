@@ -9,14 +9,14 @@
 namespace orvane::app {
 
 Shell::Shell(platform::HidBackend& backend, platform::Pacer& pacer, ShellView& view,
-             ShellTimer& timer, std::string exe_dir)
+             ShellTimer& timer, std::string exe_dir, platform::DriverBackend* driver)
     : pacer_(pacer),
       view_(view),
       timer_(timer),
       exe_dir_(std::move(exe_dir)),
       settings_(ShippedOrgSettings()),
       languages_{ShippedLanguage(1), ShippedLanguage(2), ShippedLanguage(3)},
-      device_(pacer, *this, settings_, exe_dir_),
+      device_(pacer, *this, settings_, exe_dir_, driver),
       pages_(
           device_, settings_, [this](std::string_view key) { return Text(key); },
           [this] { return Naming(); }, settings_.path.empty() ? exe_dir_ : settings_.path,
@@ -29,6 +29,7 @@ config::NamingContext Shell::Naming() const {
   naming.eeprom_mode = settings_.EepromMode();
   for (const macro::MacroName& name : pages_.base_macros.names)
     naming.macro_names.push_back(macro::DecodeMacroName(name));
+  if (!naming.eeprom_mode) pages_.AddDriverMacroNames(naming);
   pages_.AddGunKeys(naming);
   return naming;
 }
@@ -57,6 +58,7 @@ void Shell::RefreshErrorAP() {
 
 void Shell::EnterRemovalState() {
   view_.HideAllMenu();
+  device_.sessions.DriverUnplugged();
   RefreshErrorAP();
   view_.ClearMacroLists();
   LockUi();

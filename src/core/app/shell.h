@@ -26,8 +26,9 @@ class Shell : public device::PollListener, public device::SessionUi {
  public:
   static constexpr int kDevTimerMs = 2500;
 
+  // `driver`: the vendor driver's devices, used in driver mode.
   Shell(platform::HidBackend& backend, platform::Pacer& pacer, ShellView& view, ShellTimer& timer,
-        std::string exe_dir);
+        std::string exe_dir, platform::DriverBackend* driver = nullptr);
 
   // FormCreate of both windows: settings, tables, the no-device state, and
   // DevTimer armed.

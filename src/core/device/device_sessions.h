@@ -1,13 +1,17 @@
 #pragma once
 
 #include <cstdint>
+#include <functional>
+#include <optional>
 #include <span>
 #include <string>
 #include <vector>
 
 #include "core/config/data_buf.h"
 #include "core/device/device_link.h"
+#include "core/device/driver_session.h"
 #include "core/device/image_observer.h"
+#include "core/device/live_state.h"
 #include "core/device/session_outcome.h"
 #include "core/device/session_ui.h"
 #include "platform/pacer.h"
@@ -21,7 +25,16 @@ struct SessionSettings {
   uint8_t reserve_product_id = 0;
   std::string macro_path;  // folder of the files read by fixed name; empty: exe_dir
   std::string exe_dir;     // the program's folder, with a trailing separator
+  // False in driver mode: the configuration lives in the vendor driver's
+  // store, and the mouse only applies the live state.
+  bool eeprom_mode = true;
 };
+
+// A driver-mode profile file: the store from address 0 up to the end of
+// the last block a 16-bit macro pointer reaches (256 + 32 x 2048 bytes).
+constexpr uint32_t kDriverProfileBytes = 65792;
+// The shortest store file taken: the profile files of earlier versions.
+constexpr uint32_t kDriverProfileMinBytes = 40960;
 
 // The read and write sessions over the opened mouse, and the operations
 // built on them. Each returns its outcome after showing, through the UI, what
@@ -29,7 +42,8 @@ struct SessionSettings {
 class DeviceSessions {
  public:
   DeviceSessions(DeviceLink& link, config::Configuration& config, SessionUi& ui,
-                 platform::Pacer& pacer, SessionSettings settings);
+                 platform::Pacer& pacer, SessionSettings settings,
+                 platform::DriverBackend* driver = nullptr);
 
   // Every page controller listens to the images shown and written.
   void AddObserver(ImageObserver* observer) { observers_.push_back(observer); }
@@ -64,6 +78,20 @@ class DeviceSessions {
   // block alone (the engineer's import).
   SessionOutcome WriteFireMacros(bool with_tables);
 
+  // Driver mode.
+  bool EepromMode() const { return settings_.eeprom_mode; }
+  void SetLiveStatePages(LiveStatePages* pages) { live_state_ = pages; }
+  // DriverMacros: the driver's macro table as last read, with the blocks
+  // assigned since.
+  driver_macros::DriverMacros& DriverMacros() { return driver_macros_; }
+  const driver_macros::DriverMacros& DriverMacros() const { return driver_macros_; }
+  const DrvState& LiveState() const { return drv_state_; }
+  // The restore-defaults and stored-configuration loads: a whole-store
+  // file of fixed name into the driver, then the store read back.
+  SessionOutcome TLDefaultDriverParameter(const std::string& file_name);
+  // Unplugged: the driver device is let go of.
+  void DriverUnplugged();
+
   // True once DataBuf holds this mouse's configuration (or one the user
   // loaded on purpose) rather than the no-device default.
   bool HoldsMouseImage() const { return holds_mouse_image_; }
@@ -83,7 +111,22 @@ class DeviceSessions {
   // CmdSystemReload, CmdClose, and the lock given back.
   void CloseSession();
   SessionOutcome NotOpened(Opened opened);
-  SessionOutcome Btn_Read();
+  // The mouse's whole memory into `read`, after its session and identifiers
+  // were accepted; `before_read` runs just before the memory is read.
+  SessionOutcome ReadMouseMemory(config::Image& read, const std::function<void()>& before_read);
+  // The maker and product pair of the default image or the reserve pair.
+  bool IdentityAccepted(uint8_t maker, uint8_t product) const;
+  // Why a profile image may not be loaded into this mouse; nothing when it may.
+  std::optional<std::string> ProfileImageRefused(const config::Image& image) const;
+  SessionOutcome DriverReadDevInfo();
+  SessionOutcome DownloadDriverParameter();
+  // A whole-store file into the driver, its live state sent to the mouse,
+  // then the store read back.
+  SessionOutcome LoadDriverFile(const std::string& path);
+  SessionOutcome SaveDriverProfile(const std::string& file);
+  // The driver device of this mouse, opened when it is not yet; the mouse
+  // locked for this program meanwhile.
+  bool DriverReady();
   SessionOutcome ReadFailed(const std::string& why);
   SessionOutcome WriteInSession(bool needs_chip_98);
   // Regions of DevImage written alone and read back, in one session.
@@ -119,6 +162,10 @@ class DeviceSessions {
   std::vector<std::string> repaired_sections_;
   int work_depth_ = 0;
   std::vector<Pending> pending_;
+  std::optional<DriverSession> driver_;  // when the program has a driver backend
+  LiveStatePages* live_state_ = nullptr;
+  DrvState drv_state_{};
+  driver_macros::DriverMacros driver_macros_;
 };
 
 // Device work: DevTimer stopped, the UI locked and the busy window shown for

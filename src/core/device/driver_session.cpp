@@ -128,8 +128,23 @@ bool DriverSession::WriteStore(const config::DataBuf& data, const DrvState& stat
   written = DrvWrite(*device_, kDrvParameterA, out.ParameterA) && written;
   written = DrvWrite(*device_, kDrvFireKey, fire_key) && written;
   written = DrvWrite(*device_, kDrvProfileKeys, out.ProfileKeys) && written;
-  if (!blocks.empty()) written = DrvWrite(*device_, kDrvMacroBlocks, blocks) && written;
+  // An empty table is written too (the header alone): the driver learns
+  // that no block is in use.
+  written = DrvWrite(*device_, kDrvMacroBlocks, blocks) && written;
   return written;
+}
+
+std::optional<std::vector<uint8_t>> DriverSession::ReadDump(uint32_t length) {
+  if (!device_ || length < kDrvStateInDump + 4) return std::nullopt;
+  const auto state = DrvGetState(*device_);
+  auto dump = DrvRead(*device_, 0, length);
+  if (!state || !dump) return std::nullopt;
+  std::copy(state->begin(), state->end(), dump->begin() + kDrvStateInDump);
+  return dump;
+}
+
+bool DriverSession::WriteDump(std::span<const uint8_t> bytes) {
+  return device_ && DrvWrite(*device_, 0, bytes);
 }
 
 }  // namespace orvane::device

@@ -53,6 +53,12 @@ class DriverSession {
   // the live state sent to the mouse first.
   bool WriteStore(const config::DataBuf& data, const DrvState& state,
                   const driver_macros::DriverMacros& macros);
+  // A whole-store dump for a profile file: `length` bytes from address 0
+  // with the driver's live state in bytes 160..163; nothing when a request
+  // failed.
+  std::optional<std::vector<uint8_t>> ReadDump(uint32_t length);
+  // A whole-store file into the driver from address 0.
+  bool WriteDump(std::span<const uint8_t> bytes);
   // The CmdSetState sequence; a file load expects open reply 0xA5 and
   // sends 0 as the fourth byte.
   bool SendState(const DrvState& state, bool from_file);

@@ -8,9 +8,11 @@ namespace orvane::device {
 using config::Image;
 
 DeviceSessions::DeviceSessions(DeviceLink& link, config::Configuration& config, SessionUi& ui,
-                               platform::Pacer& pacer, SessionSettings settings)
+                               platform::Pacer& pacer, SessionSettings settings,
+                               platform::DriverBackend* driver)
     : link_(link), config_(config), ui_(ui), pacer_(pacer), settings_(std::move(settings)) {
   link_.SetBusyIndicator(&ui_);
+  if (driver != nullptr) driver_.emplace(link_, *driver);
 }
 
 DeviceWork::DeviceWork(DeviceSessions& sessions) : sessions_(sessions) {
@@ -116,6 +118,28 @@ SessionOutcome DeviceSessions::Btn_Read_0Click() {
 }
 
 SessionOutcome DeviceSessions::ReadDevInfo() {
+  if (!settings_.eeprom_mode) return DriverReadDevInfo();
+  std::optional<DeviceWork> work;
+  // Read into a scratch image: a read that did not complete must not replace
+  // the configuration we hold with 0xFF bytes and their silent repairs.
+  Image read{};
+  const SessionOutcome outcome = ReadMouseMemory(read, [&] {
+    work.emplace(*this);
+    ui_.RefreshPCMacroName();
+  });
+  if (outcome != SessionOutcome::kDone) return outcome;
+  config_.DevImage = read;
+  config::DistributeImage(config_);
+  holds_mouse_image_ = true;
+  ui_.MacroSlotsFilled();
+  ImageShown();
+  ui_.PostReadPageRestore();
+  pacer_.ProcessMessages();
+  return SessionOutcome::kDone;
+}
+
+SessionOutcome DeviceSessions::ReadMouseMemory(Image& read,
+                                               const std::function<void()>& before_read) {
   // A mouse that does not acknowledge or answers with another signature is
   // left open and unread, without a message and without CmdClose.
   if (const Opened opened = OpenSession(); opened != Opened::kYes) return NotOpened(opened);
@@ -128,7 +152,7 @@ SessionOutcome DeviceSessions::ReadDevInfo() {
   }
   std::array<uint8_t, config::kIdentifiers.length> ids{};
   int unanswered = 0;
-  const uint64_t failed_before = link_.FailedCalls();
+  uint64_t failed_before = link_.FailedCalls();
   // Unread identifiers are 0xFF, which the default identity would accept.
   if (!link_.DevReadBlock(config::kIdentifiers.address, config::kIdentifiers.length, ids, false,
                           &unanswered) ||
@@ -137,26 +161,15 @@ SessionOutcome DeviceSessions::ReadDevInfo() {
     return ReadFailed(TransferFailure("identifier read", failed_before));
   }
   ui_.ShowReadIdentifiers(ids[0], ids[1]);
-  const bool expected =
-      ids[0] == settings_.expected_maker_id && ids[1] == settings_.expected_product_id;
-  const bool reserve =
-      ids[0] == settings_.reserve_maker_id && ids[1] == settings_.reserve_product_id;
-  if (expected || reserve) return Btn_Read();
-  ui_.DisableDevTimer();
-  CloseSession();
-  Say(Message::kStr107);
-  ui_.EnableDevTimer();
-  return SessionOutcome::kIdentityMismatch;
-}
-
-SessionOutcome DeviceSessions::Btn_Read() {
-  DeviceWork work(*this);
-  ui_.RefreshPCMacroName();
-  // Read into a scratch image: a read that did not complete must not replace
-  // the configuration we hold with 0xFF bytes and their silent repairs.
-  Image read{};
-  int unanswered = 0;
-  const uint64_t failed_before = link_.FailedCalls();
+  if (!IdentityAccepted(ids[0], ids[1])) {
+    ui_.DisableDevTimer();
+    CloseSession();
+    Say(Message::kStr107);
+    ui_.EnableDevTimer();
+    return SessionOutcome::kIdentityMismatch;
+  }
+  before_read();
+  failed_before = link_.FailedCalls();
   if (!link_.DevReadBlock(0, config::kImageSize, read, true, &unanswered)) {
     return ReadFailed(TransferFailure("read", failed_before));
   }
@@ -164,15 +177,16 @@ SessionOutcome DeviceSessions::Btn_Read() {
     return ReadFailed(std::to_string(unanswered) +
                       " of the 342 parts of the memory were not answered");
   }
-  config_.DevImage = read;
-  config::DistributeImage(config_);
-  holds_mouse_image_ = true;
-  ui_.MacroSlotsFilled();
   CloseSession();
-  ImageShown();
-  ui_.PostReadPageRestore();
-  pacer_.ProcessMessages();
   return SessionOutcome::kDone;
+}
+
+bool DeviceSessions::IdentityAccepted(uint8_t maker, uint8_t product) const {
+  const bool expected =
+      maker == settings_.expected_maker_id && product == settings_.expected_product_id;
+  const bool reserve =
+      maker == settings_.reserve_maker_id && product == settings_.reserve_product_id;
+  return expected || reserve;
 }
 
 SessionOutcome DeviceSessions::ReadFailed(const std::string& why) {

@@ -16,6 +16,8 @@ const char* OutcomeName(SessionOutcome outcome) {
     case SessionOutcome::kFileError: return "file error";
     case SessionOutcome::kNoMouseImage: return "nothing read from the mouse yet";
     case SessionOutcome::kBusy: return "busy";
+    case SessionOutcome::kNotDriverMouse: return "the mouse does not serve the driver";
+    case SessionOutcome::kNoDriver: return "the mouse's driver was not found";
   }
   return "";
 }

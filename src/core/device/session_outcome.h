@@ -20,6 +20,8 @@ enum class SessionOutcome {
   kFileError,         // a file could not be read or written
   kNoMouseImage,      // nothing read from this mouse yet, so nothing to write: Str109
   kBusy,              // another program has a session with the mouse: kMouseBusyText
+  kNotDriverMouse,    // driver mode: the mouse does not serve the driver: Str020
+  kNoDriver,          // driver mode: no driver device of the mouse's link number: Str020
 };
 
 // Shown when another program keeps the mouse for longer than a session waits.

@@ -11,6 +11,7 @@ std::string DeviceSessions::FixedFilePath(const std::string& file_name) const {
 }
 
 SessionOutcome DeviceSessions::TLDefaultParameter(const std::string& file_name) {
+  if (!settings_.eeprom_mode) return TLDefaultDriverParameter(file_name);
   ui_.HideAllMenu();
   DeviceWork work(*this);
   // Only a configuration that is not on disk falls back to the default
@@ -36,20 +37,24 @@ SessionOutcome DeviceSessions::LoadStoredConfiguration(int n) {
     Say(Message::kStr020);
     return SessionOutcome::kNoDevice;
   }
-  return TLDefaultParameter("TesselData_Cfg" + std::to_string(std::clamp(n, 1, 3)) + ".bin");
+  const std::string prefix = settings_.eeprom_mode ? "" : "Driver_";
+  return TLDefaultParameter(prefix + "TesselData_Cfg" + std::to_string(std::clamp(n, 1, 3)) +
+                            ".bin");
 }
 
 SessionOutcome DeviceSessions::Btn_DefaultClick() {
   WaitWithMessages();
   if (!link_.HandleValid()) return SessionOutcome::kNoDevice;  // no message here
-  return TLDefaultParameter("TesselData_Cfg1.bin");
+  return TLDefaultParameter(settings_.eeprom_mode ? "TesselData_Cfg1.bin" : "default_config1.bin");
 }
 
 SessionOutcome DeviceSessions::LoadProfile(const std::string& path) {
+  ui_.HideAllMenu();
   if (!link_.HandleValid()) {
     Say(Message::kStr020);
     return SessionOutcome::kNoDevice;
   }
+  if (!settings_.eeprom_mode) return LoadDriverFile(path);
   // A profile is a whole 2048-byte image. Part of one merged over what the
   // pages hold would reach the mouse as a configuration nobody saved.
   config::Image image{};
@@ -57,6 +62,10 @@ SessionOutcome DeviceSessions::LoadProfile(const std::string& path) {
   const util::FileRead read = util::ReadExactFile(path, image, error);
   if (read != util::FileRead::kOk) {
     SayProblem(read == util::FileRead::kMissing ? path + ": no such file" : error);
+    return SessionOutcome::kFileError;
+  }
+  if (const auto refused = ProfileImageRefused(image)) {
+    SayProblem("The profile " + path + " was not loaded: " + *refused + ".");
     return SessionOutcome::kFileError;
   }
   config_.DevImage = image;

@@ -70,8 +70,9 @@ SessionOutcome DeviceSessions::DownloadParameter() {
   ui_.UIToDataBuf();
   for (ImageObserver* observer : observers_)
     observer->BeforeWrite();
-  config::CollectImage(config_);
   ui_.ApplyPointerSettings();
+  if (!settings_.eeprom_mode) return DownloadDriverParameter();
+  config::CollectImage(config_);
   return WriteInSession(/*needs_chip_98=*/false);
 }
 

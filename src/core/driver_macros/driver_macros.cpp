@@ -78,6 +78,10 @@ DriverAssignment AssignDriverMacro(DriverMacros& macros, const DriverBlock& libr
     if (macros.size() >= kAddressableBlocks) return {DriverAssignment::Kind::kNoRoom, 0, "", ""};
     macros.push_back(library_block);
     found = macros.end() - 1;
+  } else {
+    // The block of that name may hold an older version of the macro: the
+    // button is to play what the user picked.
+    *found = library_block;
   }
   const int k = static_cast<int>(found - macros.begin());
   const uint32_t pointer = config::DriverBlockPointer(k);

@@ -156,6 +156,37 @@ std::optional<std::string> ButtonPage::AssignMacroTo(const MenuTarget& target,
   return "No macro slot of the mouse is free for this macro.";
 }
 
+std::optional<std::string> ButtonPage::PickDriverMacro(const macro::DriverBlock& block,
+                                                       driver_macros::DriverMacros& table) {
+  const MenuTarget target = state_.menu;
+  CloseMenu();
+  if (target.kind == MenuTarget::Kind::kNone) return std::nullopt;
+  return AssignDriverMacroTo(target, block, table);
+}
+
+std::optional<std::string> ButtonPage::AssignDriverMacro(int profile, int button,
+                                                         const macro::DriverBlock& block,
+                                                         driver_macros::DriverMacros& table) {
+  if (profile < 1 || profile > 2 || button < 1 || button > 9) return std::nullopt;
+  return AssignDriverMacroTo({MenuTarget::Kind::kPageLabel, profile, button}, block, table);
+}
+
+std::optional<std::string> ButtonPage::AssignDriverMacroTo(const MenuTarget& target,
+                                                           const macro::DriverBlock& block,
+                                                           driver_macros::DriverMacros& table) {
+  const driver_macros::DriverAssignment result = driver_macros::AssignDriverMacro(
+      table, block, state_.names[static_cast<size_t>(target.profile - 1)], target.button,
+      context_.text("Str210"));
+  switch (result.kind) {
+    case driver_macros::DriverAssignment::Kind::kAssigned:
+      StoreCode(target.profile, target.button, result.code);
+      return std::nullopt;
+    case driver_macros::DriverAssignment::Kind::kKeptLeftClick: return context_.text("Str108");
+    case driver_macros::DriverAssignment::Kind::kNoRoom: break;
+  }
+  return "The driver's macro table is full: a button can point to 32 macros at most.";
+}
+
 std::optional<std::string> ButtonPage::AimSliderReleased(int x, int dpi_count) {
   // With twelve steps the slider reaches 8000, a level the AIM list has no
   // item for; it is kept as the slider shows it.

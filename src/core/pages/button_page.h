@@ -9,6 +9,7 @@
 #include "core/config/action_codes.h"
 #include "core/config/data_buf.h"
 #include "core/device/image_observer.h"
+#include "core/driver_macros/driver_macros.h"
 #include "core/macro/macro_slots.h"
 
 namespace orvane::pages {
@@ -91,6 +92,15 @@ class ButtonPage : public device::ImageObserver {
                                        macro::BaseMacros& base);
   std::optional<std::string> AssignMacro(int profile, int button, const macro::MacroName& name,
                                          const macro::MacroBody& body, macro::BaseMacros& base);
+  // ChangeProfile1StringForDriverMode: in driver mode a library macro gets
+  // a block of the driver's table (its namesake, or a new one) and the
+  // button the code that points to it; for the open menu's target or for
+  // button `button` of `profile`.
+  std::optional<std::string> PickDriverMacro(const macro::DriverBlock& block,
+                                             driver_macros::DriverMacros& table);
+  std::optional<std::string> AssignDriverMacro(int profile, int button,
+                                               const macro::DriverBlock& block,
+                                               driver_macros::DriverMacros& table);
   // cb_AIMKeyValueChange and the command line: the level of every AIM
   // button. Returns "Please select a AIM Key in Profile!" when there is none.
   std::optional<std::string> ChooseAimLevel(int level);
@@ -109,6 +119,9 @@ class ButtonPage : public device::ImageObserver {
   void Rebuild();
   std::optional<std::string> AssignMacroTo(const MenuTarget& target, const macro::MacroName& name,
                                            const macro::MacroBody& body, macro::BaseMacros& base);
+  std::optional<std::string> AssignDriverMacroTo(const MenuTarget& target,
+                                                 const macro::DriverBlock& block,
+                                                 driver_macros::DriverMacros& table);
   bool IsAimButton(int profile, int button) const;
   bool AnyAimButton() const;
   void StoreCode(int profile, int button, const std::string& code);

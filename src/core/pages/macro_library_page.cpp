@@ -189,6 +189,15 @@ std::optional<std::vector<uint8_t>> MacroLibraryPage::ExportSelected() const {
   return bytes;
 }
 
+macro::DriverBlock MacroLibraryPage::BlockOf(int index) const {
+  const LibraryEntry& entry = Entry(index);
+  macro::DriverBlock block{};
+  std::copy(entry.name.begin(), entry.name.end(), block.begin());
+  std::copy_n(entry.rest.begin(), std::min(entry.rest.size(), block.size() - entry.name.size()),
+              block.begin() + static_cast<long>(entry.name.size()));
+  return block;
+}
+
 std::vector<uint8_t> MacroLibraryPage::ExportAll() const {
   std::vector<uint8_t> bytes;
   for (const LibraryEntry& entry : entries_) {
@@ -243,8 +252,18 @@ std::optional<std::string> MacroLibraryPage::Save() {
   Rebuild();
   const std::string file = context_.eeprom_mode ? "Macro.bin" : kDriverLibraryFile;
   std::string error;
-  if (util::WriteFileAtomically(context_.folder + file, ExportAll(), &error)) return std::nullopt;
-  return "The macro library could not be saved: " + error;
+  if (!util::WriteFileAtomically(context_.folder + file, ExportAll(), &error)) {
+    return "The macro library could not be saved: " + error;
+  }
+  if (!context_.eeprom_mode && context_.driver_table != nullptr) {
+    // RefreshDriverWriteMacro: the mouse plays the edited macro after the
+    // next write of the settings.
+    std::vector<macro::DriverBlock> blocks;
+    for (int i = 0; i < static_cast<int>(entries_.size()); ++i)
+      blocks.push_back(BlockOf(i));
+    driver_macros::RefreshDriverWriteMacro(*context_.driver_table, blocks);
+  }
+  return std::nullopt;
 }
 
 void MacroLibraryPage::Rebuild() {

@@ -6,6 +6,7 @@
 #include <string>
 #include <vector>
 
+#include "core/driver_macros/driver_macros.h"
 #include "core/macro/macro_library.h"
 #include "core/macro/macro_lines.h"
 #include "core/macro/macro_storage.h"
@@ -58,6 +59,9 @@ class MacroLibraryPage {
     TextLookup text;
     std::string folder;  // where the library file lives, with a trailing separator
     bool eeprom_mode = true;
+    // Driver mode: the driver's macro table, whose blocks follow their
+    // library namesakes at every save of the library.
+    driver_macros::DriverMacros* driver_table = nullptr;
   };
 
   explicit MacroLibraryPage(Context context);
@@ -100,6 +104,8 @@ class MacroLibraryPage {
   const LibraryEntry& Entry(int index) const { return entries_.at(static_cast<size_t>(index)); }
   // The entry's body, for a mouse slot (EEPROM mode).
   macro::MacroBody BodyOf(int index) const;
+  // Driver mode: an entry as the 2048-byte block the driver plays.
+  macro::DriverBlock BlockOf(int index) const;
   size_t EntryBytes() const;  // of an entry's record: 256 or 2048
   const MacroLibraryState& State() const { return state_; }
   bool Loaded() const { return loaded_; }

@@ -34,7 +34,8 @@ FileRead Refuse(std::string& error, const std::string& path, const std::string& 
 
 }  // namespace
 
-FileRead ReadExactFile(const std::string& path, std::span<uint8_t> bytes, std::string& error) {
+FileRead ReadFileOfSize(const std::string& path, size_t min_bytes, size_t max_bytes,
+                        std::vector<uint8_t>& bytes, std::string& error) {
   // O_NONBLOCK: opening a FIFO must not wait for a writer.
   const Descriptor file(open(path.c_str(), O_RDONLY | O_CLOEXEC | O_NONBLOCK | O_NOCTTY));
   if (file.fd() < 0) {
@@ -44,12 +45,14 @@ FileRead ReadExactFile(const std::string& path, std::span<uint8_t> bytes, std::s
   struct stat info {};
   if (fstat(file.fd(), &info) != 0) return Refuse(error, path, std::strerror(errno));
   if (!S_ISREG(info.st_mode)) return Refuse(error, path, "not a regular file");
-  if (static_cast<uint64_t>(info.st_size) != bytes.size()) {
-    return Refuse(
-        error, path,
-        "holds " + std::to_string(info.st_size) + " bytes, not " + std::to_string(bytes.size()));
+  const auto size = static_cast<uint64_t>(info.st_size);
+  if (size < min_bytes || size > max_bytes) {
+    const std::string wanted = min_bytes == max_bytes
+                                   ? std::to_string(min_bytes)
+                                   : std::to_string(min_bytes) + " to " + std::to_string(max_bytes);
+    return Refuse(error, path, "holds " + std::to_string(size) + " bytes, not " + wanted);
   }
-  std::vector<uint8_t> read_bytes(bytes.size() + 1);
+  std::vector<uint8_t> read_bytes(size + 1);
   size_t done = 0;
   while (done < read_bytes.size()) {
     const ssize_t got = read(file.fd(), read_bytes.data() + done, read_bytes.size() - done);
@@ -59,9 +62,17 @@ FileRead ReadExactFile(const std::string& path, std::span<uint8_t> bytes, std::s
     done += static_cast<size_t>(got);
   }
   // The size is checked again on what was read: the file may change under us.
-  if (done != bytes.size()) return Refuse(error, path, "changed while it was read");
-  std::copy_n(read_bytes.begin(), bytes.size(), bytes.begin());
+  if (done != size) return Refuse(error, path, "changed while it was read");
+  read_bytes.resize(size);
+  bytes = std::move(read_bytes);
   return FileRead::kOk;
+}
+
+FileRead ReadExactFile(const std::string& path, std::span<uint8_t> bytes, std::string& error) {
+  std::vector<uint8_t> read;
+  const FileRead result = ReadFileOfSize(path, bytes.size(), bytes.size(), read, error);
+  if (result == FileRead::kOk) std::copy(read.begin(), read.end(), bytes.begin());
+  return result;
 }
 
 }  // namespace orvane::util
