@@ -29,6 +29,15 @@ class StoreDevice : public platform::DriverDevice {
 
 }  // namespace
 
+void DriverStore::Format(std::span<const uint8_t> image) {
+  std::fill(bytes_.begin(), bytes_.end(), 0);
+  // ParameterA, ParameterB and ProfileKeys lie where the mouse keeps them;
+  // FireKey follows two zero bytes at 240.
+  std::copy_n(image.begin(), device::kDrvStateInDump, bytes_.begin());
+  std::copy_n(image.begin() + device::kDrvFireKey, 11, bytes_.begin() + device::kDrvFireKey + 2);
+  SetState({0x00, 0x01, 0x00, image[6]});
+}
+
 std::array<uint8_t, 4> DriverStore::State() const {
   std::array<uint8_t, 4> state{};
   std::copy_n(bytes_.begin() + device::kDrvStateInDump, state.size(), state.begin());

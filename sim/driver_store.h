@@ -23,6 +23,10 @@ class DriverStore {
 
   DriverStore() : bytes_(kStoreBytes, 0) {}
 
+  // A fresh driver: the sections of a mouse image at the store's addresses,
+  // the live state at level 1 with the first lighting mode.
+  void Format(std::span<const uint8_t> image);
+
   bool Control(uint32_t code, std::span<const uint8_t> in, std::span<uint8_t> out);
 
   std::vector<uint8_t>& bytes() { return bytes_; }

@@ -98,6 +98,7 @@ bool MouseFirmware::Execute(const Reply& request, Reply& reply) {
     case CmdSystemReload: return true;
     case CmdSetState:
       std::copy(request.begin() + 2, request.begin() + 6, state_.begin());
+      if (state_changed_) state_changed_(state_);
       return true;
     case CmdDriverLink:
       reply[1] = static_cast<uint8_t>(identity_.driver_link >> 8);

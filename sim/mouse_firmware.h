@@ -54,6 +54,10 @@ class MouseFirmware {
   // keeps its memory file current with it). When it returns false the
   // memory could not be kept, and the mouse unplugs itself.
   void SetMemoryChanged(std::function<bool()> callback) { memory_changed_ = std::move(callback); }
+  // Called when the host set the live state (the driver keeps it).
+  void SetStateChanged(std::function<void(const std::array<uint8_t, 4>&)> callback) {
+    state_changed_ = std::move(callback);
+  }
 
  private:
   using Reply = std::array<uint8_t, 8>;
@@ -73,6 +77,7 @@ class MouseFirmware {
   bool unplugged_ = false;
   bool session_open_ = false;
   std::array<uint8_t, 4> state_{};
+  std::function<void(const std::array<uint8_t, 4>&)> state_changed_;
   std::array<uint64_t, 256> requests_{};
   uint64_t total_requests_ = 0;
   uint16_t read_address_ = 0;

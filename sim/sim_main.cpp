@@ -8,6 +8,7 @@
 #include "core/util/file_read.h"
 #include "platform/virtual_hid_wire.h"
 #include "sim/default_memory.h"
+#include "sim/driver_store.h"
 #include "sim/sim_options.h"
 #include "sim/socket_publisher.h"
 
@@ -23,9 +24,9 @@ void Complain(const std::string& text) {
   std::fprintf(stderr, "orvane-mouse-sim: %s\n", text.c_str());
 }
 
-bool SaveMemory(const std::string& path, const orvane::sim::Memory& memory) {
+bool SaveBytes(const std::string& path, std::span<const uint8_t> bytes) {
   std::string error;
-  if (orvane::util::WriteFileAtomically(path, memory, &error)) return true;
+  if (orvane::util::WriteFileAtomically(path, bytes, &error)) return true;
   Complain(error);
   return false;
 }
@@ -36,10 +37,45 @@ bool OpenMemoryFile(const std::string& path, orvane::sim::Memory& memory) {
   std::string error;
   switch (orvane::util::ReadExactFile(path, memory, error)) {
     case orvane::util::FileRead::kOk: return true;
-    case orvane::util::FileRead::kMissing: return SaveMemory(path, memory);
+    case orvane::util::FileRead::kMissing: return SaveBytes(path, memory);
     case orvane::util::FileRead::kRefused: Complain("--memory " + error); return false;
   }
   return false;
+}
+
+// The driver's store file, kept like the memory file: a missing one is
+// created from a fresh store, anything but a whole store is refused.
+bool OpenDriverStoreFile(const std::string& path, orvane::sim::DriverStore& store) {
+  std::string error;
+  switch (orvane::util::ReadExactFile(path, store.bytes(), error)) {
+    case orvane::util::FileRead::kOk: return true;
+    case orvane::util::FileRead::kMissing: return SaveBytes(path, store.bytes());
+    case orvane::util::FileRead::kRefused: Complain("--driver-store " + error); return false;
+  }
+  return false;
+}
+
+// Publishes the driver's device beside the mouse, its store kept in `path`;
+// the live state the mouse is given lands in the store, as the driver keeps it.
+bool AttachDriverStore(const orvane::sim::SimOptions& options, orvane::sim::MouseFirmware& firmware,
+                       orvane::sim::SocketPublisher& publisher, bool& store_lost) {
+  using namespace orvane::sim;
+  auto store = std::make_shared<DriverStore>();
+  store->Format(DefaultMemory());
+  const std::string& path = options.driver_store_file;
+  if (!OpenDriverStoreFile(path, *store)) return false;
+  const auto keep = [store, path, &store_lost] {
+    if (SaveBytes(path, store->bytes())) return true;
+    Complain("cannot keep the driver store in " + path);
+    store_lost = true;
+    return false;
+  };
+  firmware.SetStateChanged([store, keep](const std::array<uint8_t, 4>& state) {
+    store->SetState(state);
+    keep();
+  });
+  publisher.AttachDriver(store, DriverDevicePath(options.identity.driver_link), keep);
+  return true;
 }
 
 }  // namespace
@@ -67,7 +103,7 @@ int main(int argc, char** argv) {
     // here would keep the firmware alive forever.
     MouseFirmware* mouse = firmware.get();
     firmware->SetMemoryChanged([mouse, path, &memory_lost] {
-      if (SaveMemory(path, mouse->memory())) return true;
+      if (SaveBytes(path, mouse->memory())) return true;
       Complain("cannot keep the memory in " + path + "; the mouse unplugs itself");
       memory_lost = true;
       return false;
@@ -76,6 +112,11 @@ int main(int argc, char** argv) {
 
   SocketPublisher publisher(orvane::platform::wire::RuntimeFolder(), options->device_name,
                             options->hardware, firmware);
+  bool store_lost = false;
+  if (!options->driver_store_file.empty() &&
+      !AttachDriverStore(*options, *firmware, publisher, store_lost)) {
+    return 1;
+  }
   if (!publisher.Publish(error)) {
     Complain(error);
     return 1;
@@ -92,5 +133,5 @@ int main(int argc, char** argv) {
   publisher.Serve();
   g_publisher = nullptr;
   std::printf("orvane-mouse-sim: mouse unplugged\n");
-  return memory_lost ? 1 : 0;
+  return memory_lost || store_lost ? 1 : 0;
 }

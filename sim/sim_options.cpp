@@ -63,6 +63,7 @@ class Parser {
     std::string value;
     if (!Value(option, value)) return false;
     if (option == "--memory") return Text(option, value, options_.memory_file);
+    if (option == "--driver-store") return Text(option, value, options_.driver_store_file);
     if (option == "--name") {
       // The name becomes part of a socket path: it must not leave the folder.
       if (!platform::wire::ValidDeviceName(value)) return Bad(option, value);
@@ -195,6 +196,9 @@ unplugs the mouse.
   --memory FILE          initial memory (2048 bytes); every change is written
                          back, so a restart keeps the mouse's settings. A
                          missing file is created.
+  --driver-store FILE    also publish the vendor driver's device, its store
+                         (102400 bytes) kept in FILE like --memory; a missing
+                         file starts from the default configuration
   --chip HEX             chip code in the status reply (default FD; 35, 75)
   --signature HEX        status signature byte (default AA)
   --mem-not-ready        status says the memory may not be used

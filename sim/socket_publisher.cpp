@@ -7,6 +7,7 @@
 #include <algorithm>
 #include <cerrno>
 
+#include "core/device/driver_channel.h"
 #include "core/device/feature_protocol.h"
 
 namespace orvane::sim {
@@ -44,21 +45,38 @@ bool SocketPublisher::Publish(std::string& error) {
   for (const Collection& collection : MouseCollections(hardware_)) {
     const std::string path =
         folder_ + "/" + device_name_ + "-" + collection.name + wire::kSocketSuffix;
-    if (platform::UnixSocket::Connect(path).Valid()) {
-      error = "another emulator already publishes " + path;
-      Unpublish();
-      return false;
-    }
-    unlink(path.c_str());  // a stale socket left by an emulator that died
-    platform::UnixSocket socket = platform::UnixSocket::Listen(path);
-    if (!socket.Valid()) {
-      error = "cannot listen at " + path;
-      Unpublish();
-      return false;
-    }
-    listeners_.push_back({collection, path, std::move(socket)});
+    if (!Listen(path, collection, false, error)) return false;
+  }
+  if (driver_) {
+    const std::string path = folder_ + "/" + device_name_ + wire::kDriverSocketSuffix;
+    if (!Listen(path, {}, true, error)) return false;
   }
   return true;
+}
+
+bool SocketPublisher::Listen(const std::string& path, Collection collection, bool driver,
+                             std::string& error) {
+  if (platform::UnixSocket::Connect(path).Valid()) {
+    error = "another emulator already publishes " + path;
+    Unpublish();
+    return false;
+  }
+  unlink(path.c_str());  // a stale socket left by an emulator that died
+  platform::UnixSocket socket = platform::UnixSocket::Listen(path);
+  if (!socket.Valid()) {
+    error = "cannot listen at " + path;
+    Unpublish();
+    return false;
+  }
+  listeners_.push_back({std::move(collection), path, std::move(socket), driver});
+  return true;
+}
+
+void SocketPublisher::AttachDriver(std::shared_ptr<DriverStore> store, std::string device_path,
+                                   std::function<bool()> store_written) {
+  driver_ = std::move(store);
+  driver_path_ = std::move(device_path);
+  driver_written_ = std::move(store_written);
 }
 
 std::vector<std::string> SocketPublisher::SocketPaths() const {
@@ -131,8 +149,8 @@ void SocketPublisher::AcceptClients(Listener& listener) {
   for (;;) {
     const int fd = accept4(listener.socket.Fd(), nullptr, nullptr, SOCK_CLOEXEC | SOCK_NONBLOCK);
     if (fd >= 0) {
-      clients_.push_back(
-          {next_client_id_++, &listener.collection, platform::UnixSocket(fd), {}, {}});
+      const Collection* collection = listener.driver ? nullptr : &listener.collection;
+      clients_.push_back({next_client_id_++, collection, platform::UnixSocket(fd), {}, {}});
       continue;
     }
     if (errno == EINTR || errno == ECONNABORTED) continue;
@@ -147,7 +165,8 @@ void SocketPublisher::AcceptClients(Listener& listener) {
 
 bool SocketPublisher::ReadClient(Client& client) {
   std::vector<uint8_t> message;
-  const SocketIo io = client.socket.Receive(message, wire::kMaxMessage);
+  const size_t max_size = client.collection ? wire::kMaxMessage : wire::kMaxDriverMessage;
+  const SocketIo io = client.socket.Receive(message, max_size);
   if (io == SocketIo::kWouldWait) return true;
   if (io == SocketIo::kError) return true;  // an oversized message: dropped, not answered
   if (io != SocketIo::kOk) return false;
@@ -191,11 +210,28 @@ void SocketPublisher::Handle(Client& client, wire::Request request) {
 }
 
 bool SocketPublisher::Feature(const Client& client, const wire::Request& request) const {
-  return client.collection->configuration &&
+  return client.collection && client.collection->configuration &&
          (request.op == wire::Op::kSetFeature || request.op == wire::Op::kGetFeature);
 }
 
+std::vector<uint8_t> SocketPublisher::DriverAnswer(const wire::Request& request) {
+  if (request.op == wire::Op::kDriverPath) {
+    return wire::EncodeAnswer(request.sequence, true,
+                              std::vector<uint8_t>(driver_path_.begin(), driver_path_.end()));
+  }
+  const auto control = request.op == wire::Op::kDriverControl
+                           ? wire::ParseDriverControl(request.payload)
+                           : std::nullopt;
+  if (!control) return wire::EncodeAnswer(request.sequence, false);
+  std::vector<uint8_t> out(control->out_length, 0);
+  bool ok = driver_->Control(control->code, control->in, out);
+  if (ok && control->code == device::kDrvWrite && driver_written_) ok = driver_written_();
+  return ok ? wire::EncodeAnswer(request.sequence, true, out)
+            : wire::EncodeAnswer(request.sequence, false);
+}
+
 std::vector<uint8_t> SocketPublisher::Answer(Client& client, const wire::Request& request) {
+  if (!client.collection) return DriverAnswer(request);
   const Collection& collection = *client.collection;
   const auto& payload = request.payload;
   if (session_owner_ == client.id) session_activity_ = Clock::now();
@@ -226,6 +262,8 @@ std::vector<uint8_t> SocketPublisher::Answer(Client& client, const wire::Request
     case wire::Op::kUnlock:
       if (session_owner_ == client.id) session_owner_ = 0;
       return wire::EncodeAnswer(request.sequence, true);
+    case wire::Op::kDriverPath:
+    case wire::Op::kDriverControl: break;  // the driver's device only
   }
   return wire::EncodeAnswer(request.sequence, false);
 }

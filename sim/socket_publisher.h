@@ -4,6 +4,7 @@
 
 #include <chrono>
 #include <deque>
+#include <functional>
 #include <memory>
 #include <optional>
 #include <string>
@@ -11,6 +12,7 @@
 
 #include "platform/unix_socket.h"
 #include "platform/virtual_hid_wire.h"
+#include "sim/driver_store.h"
 #include "sim/mouse_collections.h"
 #include "sim/mouse_firmware.h"
 
@@ -38,6 +40,12 @@ class SocketPublisher {
   SocketPublisher(const SocketPublisher&) = delete;
   SocketPublisher& operator=(const SocketPublisher&) = delete;
 
+  // Before Publish: the vendor driver's device is published too, as
+  // `device_path` over `store`; `store_written` runs after every write
+  // request and may refuse it (the store could not be kept).
+  void AttachDriver(std::shared_ptr<DriverStore> store, std::string device_path,
+                    std::function<bool()> store_written);
+
   // Creates the sockets; a stale socket file left by a dead emulator is
   // replaced, a live one is an error.
   bool Publish(std::string& error);
@@ -55,10 +63,11 @@ class SocketPublisher {
     Collection collection;
     std::string path;
     platform::UnixSocket socket;
+    bool driver = false;
   };
   struct Client {
     uint64_t id;
-    const Collection* collection;
+    const Collection* collection;  // none for a client of the driver's device
     platform::UnixSocket socket;
     std::deque<std::vector<uint8_t>> outbox;
     std::optional<platform::wire::Request> waiting;  // held until another's session ends
@@ -75,6 +84,8 @@ class SocketPublisher {
   std::vector<uint8_t> Answer(Client& client, const platform::wire::Request& request);
   // A feature request to the configuration collection: part of a session.
   bool Feature(const Client& client, const platform::wire::Request& request) const;
+  std::vector<uint8_t> DriverAnswer(const platform::wire::Request& request);
+  bool Listen(const std::string& path, Collection collection, bool driver, std::string& error);
   void StartSession(const Client& client, bool locked);
   void NoteSession(const Client& client, uint8_t command);
   void EndSessionIfIdle(Clock::time_point now);
@@ -87,6 +98,9 @@ class SocketPublisher {
   std::string device_name_;
   MouseHardware hardware_;
   std::shared_ptr<MouseFirmware> firmware_;
+  std::shared_ptr<DriverStore> driver_;
+  std::string driver_path_;
+  std::function<bool()> driver_written_;
   std::vector<Listener> listeners_;
   std::vector<Client> clients_;
   uint64_t next_client_id_ = 1;

@@ -28,7 +28,7 @@ class Session {
         ui_(context.err),
         org_(app::ShippedOrgSettings()),
         language_(app::ShippedLanguage(1)),
-        device_(context.pacer, ui_, org_, context.exe_dir),
+        device_(context.pacer, ui_, org_, context.exe_dir, context.driver),
         pages_(
             device_, org_, [this](std::string_view key) { return language_.Text(key); },
             [this] { return Naming(); }, org_.path.empty() ? context.exe_dir : org_.path,
@@ -94,6 +94,9 @@ std::string Acceptance(const Session& session, SessionOutcome outcome) {
     case SessionOutcome::kMemoryNotReady:
       return "cannot tell: the mouse's memory is not ready, so its identifiers cannot be read";
     case SessionOutcome::kBusy: return "cannot tell: another program is using the mouse";
+    case SessionOutcome::kNotDriverMouse: return "no: the mouse does not serve the driver";
+    case SessionOutcome::kNoDriver: return "cannot tell: the mouse's driver was not found";
+    case SessionOutcome::kDone: return "yes";
     case SessionOutcome::kReadFailed: return "cannot tell: the identifiers could not be read";
     default: return "cannot tell: the mouse did not answer its session as expected";
   }
@@ -109,6 +112,11 @@ std::string RepairedSections(const Session& session) {
 }
 
 void ReportWrite(const Session& session, const std::string& what, std::FILE* out) {
+  // The driver's store has no read-back: say only what was handed over.
+  if (!session.sessions().EepromMode()) {
+    std::fprintf(out, "wrote %s to the driver\n", what.c_str());
+    return;
+  }
   const std::string repaired = RepairedSections(session);
   if (repaired.empty()) {
     std::fprintf(out, "wrote %s, verified by read-back\n", what.c_str());
@@ -129,7 +137,9 @@ int InfoCommand(CommandContext& context) {
   const DeviceLink& link = session.link();
   std::fprintf(context.out, "interface: %s\nvendor: %04X\nproduct: %04X\n", link.DevPath().c_str(),
                link.DevVID(), link.DevPID());
-  if (outcome != SessionOutcome::kSilentStop && outcome != SessionOutcome::kBusy) {
+  if (!session.sessions().EepromMode()) {
+    std::fprintf(context.out, "mode: driver\n");
+  } else if (outcome != SessionOutcome::kSilentStop && outcome != SessionOutcome::kBusy) {
     std::fprintf(context.out, "memory: %s\nchip type: %02X\n",
                  link.MemReady() ? "ready" : "not ready", link.ChipType());
   }
@@ -145,6 +155,15 @@ int ReadCommand(CommandContext& context, const std::string& file) {
   if (!session.Opened()) return 1;
   const SessionOutcome outcome = session.sessions().ReadDevInfo();
   if (outcome != SessionOutcome::kDone) return session.Finish(outcome);
+  if (!session.sessions().EepromMode()) {
+    // The driver's store, as the program saves a profile.
+    const SessionOutcome saved = session.sessions().SaveProfileFile(file);
+    if (saved == SessionOutcome::kDone) {
+      std::fprintf(context.out, "read %u bytes of the driver's store into %s\n",
+                   unsigned{kDriverProfileBytes}, file.c_str());
+    }
+    return session.Finish(saved);
+  }
   std::string error;
   if (!util::WriteFileAtomically(file, session.configuration().DevImage, &error)) {
     std::fprintf(context.err, "%s\n", error.c_str());
@@ -159,7 +178,10 @@ int WriteCommand(CommandContext& context, const std::string& file) {
   // is touched.
   config::Image image{};
   std::string error;
-  if (const auto read = util::ReadExactFile(file, image, error); read != util::FileRead::kOk) {
+  // A driver's store file is checked by the load itself, before anything is sent.
+  const bool driver_mode = !app::ShippedOrgSettings().EepromMode();
+  if (const auto read = driver_mode ? util::FileRead::kOk : util::ReadExactFile(file, image, error);
+      read != util::FileRead::kOk) {
     std::fprintf(
         context.err, "%s\n",
         read == util::FileRead::kMissing ? (file + ": no such file").c_str() : error.c_str());

@@ -4,6 +4,7 @@
 #include <string>
 #include <vector>
 
+#include "platform/driver_backend.h"
 #include "platform/hid_backend.h"
 #include "platform/pacer.h"
 
@@ -15,6 +16,7 @@ struct CommandContext {
   std::FILE* out;
   std::FILE* err;
   std::string exe_dir;  // with a trailing separator
+  platform::DriverBackend* driver = nullptr;  // the vendor driver's devices (driver mode)
 };
 
 // Each opens the mouse, runs the program's own session and returns the exit

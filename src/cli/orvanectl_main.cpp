@@ -82,7 +82,8 @@ int main(int argc, char** argv) {
   if (command == "--help" || command == "help") return Usage(stdout);
   auto backend = orvane::platform::MakeSystemHidBackend();
   orvane::platform::RealPacer pacer;
-  CommandContext context{*backend, pacer, stdout, stderr, ProgramFolder()};
+  auto driver = orvane::platform::MakeSystemDriverBackend();
+  CommandContext context{*backend, pacer, stdout, stderr, ProgramFolder(), driver.get()};
   if (command == "list" && args.empty()) {
     return ListInterfaces(*backend, orvane::platform::VirtualHidBackend().FolderProblem(), stdout);
   }

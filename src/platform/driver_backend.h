@@ -26,4 +26,8 @@ class DriverBackend {
   virtual std::unique_ptr<DriverDevice> Open(const std::string& path) = 0;
 };
 
+// The vendor driver's devices on this system (on Linux, those the mouse
+// emulator publishes).
+std::unique_ptr<DriverBackend> MakeSystemDriverBackend();
+
 }  // namespace orvane::platform

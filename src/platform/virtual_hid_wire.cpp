@@ -3,9 +3,11 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
+#include <algorithm>
 #include <cerrno>
 #include <cstdlib>
 #include <cstring>
+#include <filesystem>
 
 namespace orvane::platform::wire {
 
@@ -63,6 +65,41 @@ std::optional<Answer> ParseAnswer(std::span<const uint8_t> message) {
   if (message.size() < kAnswerHeader || message[4] > 1) return std::nullopt;
   return Answer{
       GetU32(message, 0), message[4] == 1, {message.begin() + kAnswerHeader, message.end()}};
+}
+
+std::vector<std::string> PublishedSockets(const std::string& folder, const char* suffix) {
+  std::vector<std::string> paths;
+  if (!CheckRuntimeFolder(folder).trusted) return paths;
+  std::error_code error;
+  for (const auto& entry : std::filesystem::directory_iterator(folder, error)) {
+    if (entry.path().extension() == suffix && entry.is_socket(error)) {
+      paths.push_back(entry.path().string());
+    }
+  }
+  std::sort(paths.begin(), paths.end());
+  return paths;
+}
+
+bool PublishedHere(const std::string& folder, const std::string& path) {
+  const std::string prefix = folder + "/";
+  return path.rfind(prefix, 0) == 0 && path.find('/', prefix.size()) == std::string::npos &&
+         CheckRuntimeFolder(folder).trusted;
+}
+
+std::vector<uint8_t> DriverControlPayload(uint32_t code, uint32_t out_length,
+                                          std::span<const uint8_t> in) {
+  std::vector<uint8_t> out;
+  PutU32(out, code);
+  PutU32(out, out_length);
+  out.insert(out.end(), in.begin(), in.end());
+  return out;
+}
+
+std::optional<DriverControl> ParseDriverControl(std::span<const uint8_t> payload) {
+  if (payload.size() < 8 || payload.size() - 8 > kMaxDriverData) return std::nullopt;
+  DriverControl control{GetU32(payload, 0), GetU32(payload, 4), {payload.begin() + 8, payload.end()}};
+  if (control.out_length > kMaxDriverData) return std::nullopt;
+  return control;
 }
 
 std::vector<uint8_t> DescriptionPayload(const Description& description) {

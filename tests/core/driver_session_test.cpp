@@ -91,7 +91,9 @@ TEST(DriverSession, TheStoreIsReadWithTheBlocksTheButtonsPointInto) {
     const auto image = f.session.ReadStore(f.config.data);
     ASSERT_TRUE(image);
     EXPECT_EQ(image->macros.size(), c.blocks);
-    if (c.blocks == 2) EXPECT_EQ(image->macros[1][0], 0x77);
+    if (c.blocks == 2) {
+      EXPECT_EQ(image->macros[1][0], 0x77);
+    }
     EXPECT_EQ(image->state, (DrvState{0x81, 0x02, 0x55, 0x04}));
     EXPECT_EQ(image->data.ProfileKeys[9], 0x06) << "shown as the plain rapid-fire key";
     EXPECT_EQ(image->data.FireKey, f.config.data.FireKey);

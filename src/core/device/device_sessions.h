@@ -68,6 +68,8 @@ class DeviceSessions {
 
   // Profile files. `chosen` is the name from the save dialog.
   SessionOutcome SaveProfile(const std::string& chosen);
+  // The same into exactly `file`.
+  SessionOutcome SaveProfileFile(const std::string& file);
   SessionOutcome LoadProfile(const std::string& path);
   // Btn_ImportBaseMacroClick: 1024 checked bytes of macro slots 1 to 4 into
   // the image and, on a 0x98 chip, into the mouse, verified by read-back.

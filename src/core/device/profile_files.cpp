@@ -14,12 +14,15 @@ std::string ProfileFileName(const std::string& chosen) {
 }
 
 SessionOutcome DeviceSessions::SaveProfile(const std::string& chosen) {
+  return SaveProfileFile(ProfileFileName(chosen));
+}
+
+SessionOutcome DeviceSessions::SaveProfileFile(const std::string& file) {
   ui_.HideAllMenu();
   if (!link_.HandleValid()) {
     Say(Message::kStr020);
     return SessionOutcome::kNoDevice;
   }
-  const std::string file = ProfileFileName(chosen);
   if (!settings_.eeprom_mode) return SaveDriverProfile(file);
   // The file holds what the mouse stores, read afresh into an image of its
   // own: the pages keep the user's unsaved edits, and a read that did not

@@ -18,6 +18,12 @@ void IntoImage(const std::array<uint8_t, N>& from, config::Region region, config
 SessionOutcome DeviceSessions::WriteRegionsVerified(std::span<const config::Region> regions,
                                                     const char* what) {
   DeviceWork work(*this);
+  if (!settings_.eeprom_mode) {
+    // The mouse's own memory is not where a driver-mode mouse keeps them.
+    SayProblem(std::string("In driver mode the driver keeps the configuration: the ") + what +
+               " were not written to the mouse.");
+    return SessionOutcome::kNotWritten;
+  }
   if (const Opened opened = OpenSession(); opened != Opened::kYes) return NotOpened(opened);
   SessionOutcome outcome = SessionOutcome::kNotWritten;
   if (link_.MemReady() && link_.ChipType() == 0x98) {

@@ -6,6 +6,7 @@
 #include <vector>
 
 #include "platform/composite_hid_backend.h"
+#include "platform/driver_backend.h"
 #include "platform/real_pacer.h"
 #include "ui/app/main_window.h"
 #include "ui/app/png_image.h"
@@ -30,10 +31,11 @@ int main(int argc, char** argv) {
   QApplication application(argc, argv);
   QApplication::setApplicationName("Orvane Gaming Mouse");
   auto backend = platform::MakeSystemHidBackend();
+  auto driver = platform::MakeSystemDriverBackend();
   platform::RealPacer pacer([] { QCoreApplication::processEvents(); });
   const QIcon icon(ui::SkinPicture("AppIcon", false));
   QApplication::setWindowIcon(icon);
-  ui::MainWindow window(*backend, pacer, ProgramFolder());
+  ui::MainWindow window(*backend, pacer, ProgramFolder(), driver.get());
   QSystemTrayIcon tray(icon);
   if (QSystemTrayIcon::isSystemTrayAvailable()) tray.show();
   window.show();

@@ -47,13 +47,14 @@ std::function<void(const QString&)>& MainWindow::MessageHook() {
   return hook;
 }
 
-MainWindow::MainWindow(platform::HidBackend& backend, platform::Pacer& pacer, std::string exe_dir)
+MainWindow::MainWindow(platform::HidBackend& backend, platform::Pacer& pacer, std::string exe_dir,
+                       platform::DriverBackend* driver)
     : QWidget(nullptr, Qt::FramelessWindowHint) {
   setObjectName("TForm1");
   setWindowTitle(kCaption);
   setAttribute(Qt::WA_NoSystemBackground, false);
   controls_ = std::make_unique<ControlRegistry>(this);
-  shell_ = std::make_unique<app::Shell>(backend, pacer, *this, timer_, std::move(exe_dir));
+  shell_ = std::make_unique<app::Shell>(backend, pacer, *this, timer_, std::move(exe_dir), driver);
   connect(&timer_.timer, &QTimer::timeout, this, [this] { shell_->DevTimerTimer(); });
   const QImage background = SkinImage("L1_BackGround");
   skin_width_ = background.width();

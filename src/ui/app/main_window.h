@@ -56,7 +56,9 @@ class MainWindow : public QWidget, public app::ShellView {
  public:
   static constexpr const char* kCaption = "Orvane Gaming Mouse v1.0";
 
-  MainWindow(platform::HidBackend& backend, platform::Pacer& pacer, std::string exe_dir);
+  // `driver`: the vendor driver's devices, for the driver-mode product.
+  MainWindow(platform::HidBackend& backend, platform::Pacer& pacer, std::string exe_dir,
+             platform::DriverBackend* driver = nullptr);
   ~MainWindow() override;
 
   app::Shell& shell() { return *shell_; }
