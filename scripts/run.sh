@@ -4,10 +4,22 @@
 # when the program ends. Without a display (a server, a container) the window
 # opens on a virtual X display and a screenshot is saved every few seconds to
 # build/orvane-mouse.png.
+#
+# `scripts/run.sh --driver` builds and runs the driver-mode product instead
+# (into build-driver); the emulated mouse then also publishes the vendor
+# driver's device, its store kept in build-driver/driver-store.bin.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 scripts/install-deps.sh
-scripts/build.sh build >/dev/null
+dir=build
+sim_options=()
+if [ "${1:-}" = --driver ]; then
+  dir=build-driver
+  sim_options=(--driver-store "$PWD/build-driver/driver-store.bin")
+  scripts/build.sh build-driver -DORVANE_DRIVER_MODE=ON >/dev/null
+else
+  scripts/build.sh build >/dev/null
+fi
 
 if [ -z "${XDG_RUNTIME_DIR:-}" ] || [ ! -d "$XDG_RUNTIME_DIR" ]; then
   XDG_RUNTIME_DIR=$(mktemp -d)
@@ -22,7 +34,7 @@ if ls /sys/bus/hid/devices 2>/dev/null | grep -qi ':2E71:0D45\.'; then
   echo "an Orvane Gaming Mouse is attached: using it"
 else
   echo "no Orvane Gaming Mouse attached: plugging in the emulated one"
-  build/sim/orvane-mouse-sim &
+  "$dir/sim/orvane-mouse-sim" "${sim_options[@]}" &
   pids+=($!)
   sleep 0.3
 fi
@@ -33,8 +45,8 @@ if [ -z "${DISPLAY:-}" ]; then
   pids+=($!)
   for _ in $(seq 50); do [ -s "$display_file" ] && break; sleep 0.1; done
   export DISPLAY=:$(head -1 "$display_file")
-  echo "no display: running on a virtual one; screenshots go to build/orvane-mouse.png (Ctrl-C ends)"
-  ( while sleep 4; do import -window root build/orvane-mouse.png 2>/dev/null || true; done ) &
+  echo "no display: running on a virtual one; screenshots go to $dir/orvane-mouse.png (Ctrl-C ends)"
+  ( while sleep 4; do import -window root "$dir/orvane-mouse.png" 2>/dev/null || true; done ) &
   pids+=($!)
 fi
-build/src/ui/orvane-mouse
+"$dir/src/ui/orvane-mouse"

@@ -10,8 +10,12 @@ scripts/install-deps.sh
 # its program, for the end-to-end run of that page.
 cmake -S . -B build-gd -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo -DORVANE_GD_ENABLE=ON >/dev/null
 cmake --build build-gd --target orvane-mouse
+# The driver-mode product (Ap_Mode 1): its orvanectl and window, for the
+# end-to-end run over the emulated driver store.
+cmake -S . -B build-driver -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo -DORVANE_DRIVER_MODE=ON >/dev/null
+cmake --build build-driver --target orvanectl orvane-mouse
 scripts/build.sh build -DCMAKE_BUILD_TYPE=RelWithDebInfo \
-  -DORVANE_GD_GUI="$PWD/build-gd/src/ui/orvane-mouse"
+  -DORVANE_GD_GUI="$PWD/build-gd/src/ui/orvane-mouse" -DORVANE_DRIVER_BUILD="$PWD/build-driver"
 ctest --test-dir build --output-on-failure
 
 # The sanitizer build: the core and platform tests, and orvanectl with the
