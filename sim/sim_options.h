@@ -10,7 +10,7 @@
 namespace orvane::sim {
 
 struct SimOptions {
-  std::string memory_file;  // empty: the memory starts as the default image
+  std::string memory_file;        // empty: the memory starts as the default image
   std::string driver_store_file;  // not empty: the vendor driver's device is published too
   std::string device_name = "orvane-mouse";
   MouseHardware hardware;

@@ -15,7 +15,7 @@ struct CommandContext {
   platform::Pacer& pacer;
   std::FILE* out;
   std::FILE* err;
-  std::string exe_dir;  // with a trailing separator
+  std::string exe_dir;                        // with a trailing separator
   platform::DriverBackend* driver = nullptr;  // the vendor driver's devices (driver mode)
 };
 

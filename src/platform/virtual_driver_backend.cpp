@@ -18,10 +18,10 @@ class VirtualDriverDevice : public DriverDevice {
 
   bool Control(uint32_t code, std::span<const uint8_t> in, std::span<uint8_t> out) override {
     if (in.size() > wire::kMaxDriverData || out.size() > wire::kMaxDriverData) return false;
-    const auto answer = client_.Exchange(
-        wire::Op::kDriverControl,
-        wire::DriverControlPayload(code, static_cast<uint32_t>(out.size()), in),
-        VirtualDriverBackend::kCallTimeoutMs);
+    const auto answer =
+        client_.Exchange(wire::Op::kDriverControl,
+                         wire::DriverControlPayload(code, static_cast<uint32_t>(out.size()), in),
+                         VirtualDriverBackend::kCallTimeoutMs);
     if (!answer || !answer->ok || answer->payload.size() != out.size()) return false;
     std::copy(answer->payload.begin(), answer->payload.end(), out.begin());
     return true;

@@ -12,7 +12,8 @@ namespace {
 
 class VirtualHidConnection : public HidConnection {
  public:
-  explicit VirtualHidConnection(UnixSocket socket) : client_(std::move(socket), wire::kMaxMessage) {}
+  explicit VirtualHidConnection(UnixSocket socket)
+      : client_(std::move(socket), wire::kMaxMessage) {}
 
   std::optional<HidAttributes> Attributes() override {
     if (!Describe()) return std::nullopt;

@@ -97,7 +97,8 @@ std::vector<uint8_t> DriverControlPayload(uint32_t code, uint32_t out_length,
 
 std::optional<DriverControl> ParseDriverControl(std::span<const uint8_t> payload) {
   if (payload.size() < 8 || payload.size() - 8 > kMaxDriverData) return std::nullopt;
-  DriverControl control{GetU32(payload, 0), GetU32(payload, 4), {payload.begin() + 8, payload.end()}};
+  DriverControl control{
+      GetU32(payload, 0), GetU32(payload, 4), {payload.begin() + 8, payload.end()}};
   if (control.out_length > kMaxDriverData) return std::nullopt;
   return control;
 }

@@ -24,13 +24,16 @@ inline std::string PrivateDeviceFolder(const std::string& kind) {
   return folder.string();
 }
 
-// An emulator publishing into a folder, served on its own thread.
+// An emulator publishing into a folder, served on its own thread; with a
+// driver store, the driver's device (link 0x1A2B) too.
 class PublishedMouse {
  public:
   explicit PublishedMouse(const std::string& folder, const std::string& name = "mouse",
-                          sim::FirmwareFaults faults = {})
+                          sim::FirmwareFaults faults = {},
+                          std::shared_ptr<sim::DriverStore> driver = nullptr)
       : firmware_(std::make_shared<sim::MouseFirmware>(sim::FirmwareIdentity{}, faults)),
         publisher_(folder, name, {}, firmware_) {
+    if (driver) publisher_.AttachDriver(driver, sim::DriverDevicePath(0x1A2B), {});
     std::string error;
     published_ = publisher_.Publish(error);
     if (published_) thread_ = std::thread([this] { publisher_.Serve(); });
