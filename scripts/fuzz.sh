@@ -8,7 +8,7 @@ seconds=${FUZZ_SECONDS:-30}
 CC=clang CXX=clang++ cmake -S . -B build-fuzz -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo \
   -DORVANE_FUZZ=ON >/dev/null
 targets=(macro_body driver_block fire_slot library_file gun_key_list event_lines macro_import
-  base_macro_file fire_block)
+  base_macro_file fire_block driver_request)
 cmake --build build-fuzz --target "${targets[@]/#/fuzz_}"
 mkdir -p build-fuzz/findings
 for target in "${targets[@]}"; do
