@@ -31,6 +31,8 @@ TEST(SimOptions, DefaultsAreAWellBehavedMouse) {
 TEST(SimOptions, ParsesEveryOption) {
   const auto options = Parse({"--memory",
                               "/tmp/m.bin",
+                              "--driver-store",
+                              "/tmp/d.bin",
                               "--chip",
                               "35",
                               "--sticky",
@@ -65,6 +67,7 @@ TEST(SimOptions, ParsesEveryOption) {
                               "left"});
   ASSERT_TRUE(options);
   EXPECT_EQ(options->memory_file, "/tmp/m.bin");
+  EXPECT_EQ(options->driver_store_file, "/tmp/d.bin");
   EXPECT_EQ(options->identity.chip_code, 0x35);
   EXPECT_EQ(options->faults.sticky, (std::map<uint16_t, uint8_t>{{0xD0, 0x00}, {100, 7}}));
   EXPECT_EQ(options->faults.lose_every_nth_read_chunk, 50);
@@ -97,6 +100,7 @@ TEST(SimOptions, RejectsBadValuesWithAReason) {
       {"--lose-read-chunks", "-1"},
       {"--link", "10000"},
       {"--memory", ""},
+      {"--driver-store", ""},
       {"--frobnicate"},
       {"stray"},
   };
@@ -112,7 +116,7 @@ TEST(SimOptions, HelpListsTheOptions) {
   ASSERT_TRUE(options);
   EXPECT_TRUE(options->help);
   for (const char* option : {"--memory", "--chip", "--sticky", "--lose-read-chunks", "--no-ack",
-                             "--mem-not-ready", "--signature", "--link"}) {
+                             "--mem-not-ready", "--signature", "--link", "--driver-store"}) {
     EXPECT_NE(SimUsage().find(option), std::string::npos) << option;
   }
 }

@@ -118,4 +118,11 @@ before=$(md5sum <"$store")
 if "$ctl" write "$work/short.bin" >"$work/short.out" 2>&1; then fail "a short file was loaded"; fi
 grep -q "holds 2048 bytes" "$work/short.out" || fail "the refusal does not say why"
 [ "$(md5sum <"$store")" = "$before" ] || fail "a refused file changed the store"
+# The emulator keeps only a whole store: any other file is refused at start.
+stop_sim
+head -c 100 /dev/zero >"$work/bad-store.bin"
+if "$sim" --driver-store "$work/bad-store.bin" >"$work/bad-store.out" 2>&1; then
+  fail "the emulator took a 100-byte store"
+fi
+grep -q "holds 100 bytes" "$work/bad-store.out" || fail "the emulator does not say why"
 echo PASS
