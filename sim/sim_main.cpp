@@ -4,7 +4,7 @@
 #include <cstdio>
 #include <memory>
 
-#include "core/util/atomic_file.h"
+#include "platform/atomic_file.h"
 #include "core/util/file_read.h"
 #include "platform/virtual_hid_wire.h"
 #include "sim/default_memory.h"

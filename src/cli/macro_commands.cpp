@@ -3,7 +3,7 @@
 #include "core/app/device_stack.h"
 #include "core/app/language_table.h"
 #include "core/pages/macro_library_page.h"
-#include "core/util/atomic_file.h"
+#include "platform/atomic_file.h"
 
 namespace orvane::cli {
 

@@ -1,4 +1,4 @@
-#include "core/util/atomic_file.h"
+#include "platform/atomic_file.h"
 
 #include <gtest/gtest.h>
 #include <sys/stat.h>

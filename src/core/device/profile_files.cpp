@@ -1,7 +1,7 @@
 #include "core/device/profile_files.h"
 
 #include "core/device/device_sessions.h"
-#include "core/util/atomic_file.h"
+#include "platform/atomic_file.h"
 
 namespace orvane::device {
 

@@ -3,7 +3,7 @@
 #include <algorithm>
 
 #include "core/macro/macro_library.h"
-#include "core/util/atomic_file.h"
+#include "platform/atomic_file.h"
 
 namespace orvane::fire {
 

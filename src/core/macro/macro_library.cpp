@@ -5,7 +5,7 @@
 #include <iterator>
 
 #include "core/resources/resources.h"
-#include "core/util/atomic_file.h"
+#include "platform/atomic_file.h"
 
 namespace orvane::macro {
 

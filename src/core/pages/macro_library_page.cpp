@@ -2,7 +2,7 @@
 
 #include <algorithm>
 
-#include "core/util/atomic_file.h"
+#include "platform/atomic_file.h"
 
 namespace orvane::pages {
 

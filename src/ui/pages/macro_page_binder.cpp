@@ -11,7 +11,7 @@
 #include <algorithm>
 
 #include "core/macro/macro_library.h"
-#include "core/util/atomic_file.h"
+#include "platform/atomic_file.h"
 #include "ui/app/png_image.h"
 #include "ui/app/skin_label.h"
 #include "ui/pages/event_rows.h"

@@ -1,4 +1,4 @@
-#include "core/util/atomic_file.h"
+#include "platform/atomic_file.h"
 
 #include <dirent.h>
 #include <fcntl.h>
