@@ -10,8 +10,10 @@ packages=(
   clang libclang-rt-14-dev          # the fuzz targets (libFuzzer)
   qt6-base-dev libqt6test6 libpng-dev libx11-dev  # the window, its skin, single instance
   libxi-dev libxtst-dev                           # recording keys and clicks (XInput2), its bench
+  libglib2.0-dev gsettings-desktop-schemas        # GNOME's pointer settings (GIO)
   fonts-dejavu-core fonts-wqy-microhei            # legible text, Latin and Chinese
   xvfb xdotool x11-utils imagemagick              # running and testing the window headless
+  x11-xserver-utils                               # xset: the pointer control the tests check
 )
 
 missing=()

@@ -149,6 +149,11 @@ void AddFireKeyAndPointer(Catalogue& c) {
   c.Caption(2, "lbl_Roller_Speed", "Roller_Speed_Lable", "Str807");
   AddRulerRow(c, "slider_SrcSpd", "ScrSpd", "lbl_ScrSpd");
   AddPointerToggle(c, "IsScreen", "lbl_Roll_All_Screen", "Roll_All_Screen_Lable", "Str808");
+  // Which pointer settings this desktop keeps without putting them in force.
+  PageControl& note = c.Sized(2, "lbl_PointerNote", ControlKind::kText, "IsScreen", 0, 21, 330, 16);
+  note.colour = "Roll_All_Screen_Lable";
+  note.size = "Roll_All_Screen_Lable_Size";
+  note.size_offset = -2;
 }
 
 void AddDpiLevels(Catalogue& c) {

@@ -14,6 +14,7 @@
 #include "core/pages/fire_page.h"
 #include "core/pages/lighting_page.h"
 #include "core/pages/macro_library_page.h"
+#include "core/pages/pointer_page.h"
 
 namespace orvane::app {
 
@@ -26,9 +27,10 @@ struct PageSet : device::LiveStatePages {
 
   // `library_folder`: where the macro library's file lives; `program_folder`:
   // the program's own, where the gun-key list lives; both with a trailing
-  // separator.
+  // separator. `pointer_system`: the user's pointer settings, if any.
   PageSet(DeviceStack& device, const OrgSettings& org, TextLookup text, NamingSource naming,
-          const std::string& library_folder, const std::string& program_folder)
+          const std::string& library_folder, const std::string& program_folder,
+          platform::PointerSettings* pointer_system = nullptr)
       : configuration(device.configuration),
         text(text),
         driver_macros(device.sessions.DriverMacros()),
@@ -38,7 +40,8 @@ struct PageSet : device::LiveStatePages {
         macros({text, library_folder, org.EepromMode(), &driver_macros}),
         fire(device.configuration, device.sessions, buttons, gun_keys,
              {text, org.gun6_num, org.gun7_num, program_folder + fire::GunKeyList::kFileName}),
-        fire_editor(device.configuration, text, &recording) {
+        fire_editor(device.configuration, text, &recording),
+        pointer(pointer_system) {
     device.sessions.AddObserver(&buttons);
     device.sessions.AddObserver(&dpi);
     device.sessions.AddObserver(&lighting);
@@ -120,6 +123,7 @@ struct PageSet : device::LiveStatePages {
   pages::RecordingGate recording;  // one recording at a time, on any page
   pages::FirePage fire;
   pages::FireMacroEditor fire_editor;
+  pages::PointerPage pointer;  // the user's pointer settings, not the mouse's
 };
 
 }  // namespace orvane::app

@@ -9,7 +9,8 @@
 namespace orvane::app {
 
 Shell::Shell(platform::HidBackend& backend, platform::Pacer& pacer, ShellView& view,
-             ShellTimer& timer, std::string exe_dir, platform::DriverBackend* driver)
+             ShellTimer& timer, std::string exe_dir, platform::DriverBackend* driver,
+             platform::PointerSettings* pointer)
     : pacer_(pacer),
       view_(view),
       timer_(timer),
@@ -19,8 +20,8 @@ Shell::Shell(platform::HidBackend& backend, platform::Pacer& pacer, ShellView& v
       device_(pacer, *this, settings_, exe_dir_, driver),
       pages_(
           device_, settings_, [this](std::string_view key) { return Text(key); },
-          [this] { return Naming(); }, settings_.path.empty() ? exe_dir_ : settings_.path,
-          exe_dir_),
+          [this] { return Naming(); }, settings_.path.empty() ? exe_dir_ : settings_.path, exe_dir_,
+          pointer),
       poll_(backend, device_.link, pacer, *this) {}
 
 config::NamingContext Shell::Naming() const {
@@ -42,6 +43,7 @@ void Shell::Start() {
   const macro::LibraryLoad load = pages_.macros.Load();
   if (!load.ok) view_.ShowMessage(load.error);
   RefreshPCMacroName();
+  pages_.pointer.Read();  // RefreshMouseSystemParameterA and B
   RefreshErrorAP();
   LockUi();
   timer_.SetEnabled(true);  // the busy window arms the first poll, 2.5 s from now
@@ -103,6 +105,7 @@ void Shell::ShowMessage(device::Message message, const std::string& detail) {
 }
 
 void Shell::PostReadPageRestore() {
+  pages_.pointer.Read();
   pages_locked_ = false;
   if (page_ == Page::kMain) view_.ShowPage(Page::kMain);
 }

@@ -26,9 +26,11 @@ class Shell : public device::PollListener, public device::SessionUi {
  public:
   static constexpr int kDevTimerMs = 2500;
 
-  // `driver`: the vendor driver's devices, used in driver mode.
+  // `driver`: the vendor driver's devices, used in driver mode; `pointer`:
+  // the user's pointer settings.
   Shell(platform::HidBackend& backend, platform::Pacer& pacer, ShellView& view, ShellTimer& timer,
-        std::string exe_dir, platform::DriverBackend* driver = nullptr);
+        std::string exe_dir, platform::DriverBackend* driver = nullptr,
+        platform::PointerSettings* pointer = nullptr);
 
   // FormCreate of both windows: settings, tables, the no-device state, and
   // DevTimer armed.
@@ -99,6 +101,7 @@ class Shell : public device::PollListener, public device::SessionUi {
   // The library's names to the macro lists.
   void RefreshPCMacroName() override;
   void PostReadPageRestore() override;
+  void ApplyPointerSettings() override { pages_.pointer.Apply(); }
 
  private:
   void LoadTables();

@@ -39,6 +39,7 @@
 #include "ui/pages/key_labels_view.h"
 #include "ui/pages/lighting_page_binder.h"
 #include "ui/pages/macro_page_binder.h"
+#include "ui/pages/pointer_page_binder.h"
 
 namespace orvane::ui {
 
@@ -48,13 +49,14 @@ std::function<void(const QString&)>& MainWindow::MessageHook() {
 }
 
 MainWindow::MainWindow(platform::HidBackend& backend, platform::Pacer& pacer, std::string exe_dir,
-                       platform::DriverBackend* driver)
+                       platform::DriverBackend* driver, platform::PointerSettings* pointer)
     : QWidget(nullptr, Qt::FramelessWindowHint) {
   setObjectName("TForm1");
   setWindowTitle(kCaption);
   setAttribute(Qt::WA_NoSystemBackground, false);
   controls_ = std::make_unique<ControlRegistry>(this);
-  shell_ = std::make_unique<app::Shell>(backend, pacer, *this, timer_, std::move(exe_dir), driver);
+  shell_ = std::make_unique<app::Shell>(backend, pacer, *this, timer_, std::move(exe_dir), driver,
+                                        pointer);
   connect(&timer_.timer, &QTimer::timeout, this, [this] { shell_->DevTimerTimer(); });
   const QImage background = SkinImage("L1_BackGround");
   skin_width_ = background.width();

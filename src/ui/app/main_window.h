@@ -30,6 +30,7 @@ namespace orvane::ui {
 class ButtonPageBinder;
 class DpiPageBinder;
 class LightingPageBinder;
+class PointerPageBinder;
 class MacroPageBinder;
 class FirePageBinder;
 class FireEditorBinder;
@@ -58,7 +59,8 @@ class MainWindow : public QWidget, public app::ShellView {
 
   // `driver`: the vendor driver's devices, for the driver-mode product.
   MainWindow(platform::HidBackend& backend, platform::Pacer& pacer, std::string exe_dir,
-             platform::DriverBackend* driver = nullptr);
+             platform::DriverBackend* driver = nullptr,
+             platform::PointerSettings* pointer = nullptr);
   ~MainWindow() override;
 
   app::Shell& shell() { return *shell_; }
@@ -156,6 +158,7 @@ class MainWindow : public QWidget, public app::ShellView {
   std::unique_ptr<ButtonPageBinder> button_page_;
   std::unique_ptr<DpiPageBinder> dpi_page_;
   std::unique_ptr<LightingPageBinder> lighting_page_;
+  std::unique_ptr<PointerPageBinder> pointer_page_;
   std::unique_ptr<platform::InputCapture> own_capture_;
   std::unique_ptr<MacroPageBinder> macro_page_;
   std::unique_ptr<FirePageBinder> fire_page_;

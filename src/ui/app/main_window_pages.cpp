@@ -13,6 +13,7 @@
 #include "ui/pages/fire_page_binder.h"
 #include "ui/pages/lighting_page_binder.h"
 #include "ui/pages/macro_page_binder.h"
+#include "ui/pages/pointer_page_binder.h"
 
 namespace orvane::ui {
 
@@ -151,6 +152,8 @@ void MainWindow::BindPages() {
   lighting.hide_all_menus = [this] { HideAllMenu(); };
   lighting.dpiled_status = shell_->Settings().dpiled_status;
   lighting_page_ = std::make_unique<LightingPageBinder>(*controls_, *shell_, lighting);
+  pointer_page_ =
+      std::make_unique<PointerPageBinder>(*controls_, *shell_, [this] { HideAllMenu(); });
   BindMacroPage();
   BindFirePage();
 }
@@ -159,6 +162,7 @@ void MainWindow::RedrawPages() {
   if (button_page_) button_page_->Redraw();
   if (dpi_page_) dpi_page_->Redraw();
   if (lighting_page_) lighting_page_->Redraw();
+  if (pointer_page_) pointer_page_->Redraw();
   if (macro_page_) macro_page_->Redraw();
   if (fire_page_) fire_page_->Redraw();
   if (fire_editor_) fire_editor_->Redraw();
