@@ -10,8 +10,8 @@
 #include "core/app/page_settings.h"
 #include "core/device/hid_discovery.h"
 #include "core/macro/macro_slots.h"
-#include "platform/atomic_file.h"
 #include "core/util/file_read.h"
+#include "platform/atomic_file.h"
 
 namespace orvane::cli {
 
@@ -32,8 +32,9 @@ class Session {
         pages_(
             device_, org_, [this](std::string_view key) { return language_.Text(key); },
             [this] { return Naming(); }, org_.path.empty() ? context.exe_dir : org_.path,
-            context.exe_dir) {
+            context.exe_dir, context.pointer) {
     pages_.fire.LoadGunKeys();
+    pages_.pointer.Read();
     device_.sessions.InitNoDevice();
     uint32_t version = kWantedVersion;
     if (!OpenMouse(context.backend, device_.link, kMouseVendorId, kMouseProductId, version)) {

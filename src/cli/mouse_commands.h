@@ -7,6 +7,7 @@
 #include "platform/driver_backend.h"
 #include "platform/hid_backend.h"
 #include "platform/pacer.h"
+#include "platform/pointer_settings.h"
 
 namespace orvane::cli {
 
@@ -15,8 +16,9 @@ struct CommandContext {
   platform::Pacer& pacer;
   std::FILE* out;
   std::FILE* err;
-  std::string exe_dir;                        // with a trailing separator
-  platform::DriverBackend* driver = nullptr;  // the vendor driver's devices (driver mode)
+  std::string exe_dir;                           // with a trailing separator
+  platform::DriverBackend* driver = nullptr;     // the vendor driver's devices (driver mode)
+  platform::PointerSettings* pointer = nullptr;  // the user's pointer settings
 };
 
 // Each opens the mouse, runs the program's own session and returns the exit

@@ -12,6 +12,7 @@
 #include "cli/macro_commands.h"
 #include "cli/mouse_commands.h"
 #include "platform/composite_hid_backend.h"
+#include "platform/linux_pointer_settings.h"
 #include "platform/real_pacer.h"
 #include "platform/virtual_hid_backend.h"
 
@@ -37,8 +38,8 @@ int Usage(std::FILE* out) {
       "                       the PC macro library\n"
       "  fire import FILE     a fire macro block (256 bytes) into the mouse, verified\n"
       "Names: button.P.K (profile 1-2, button 1-9; a function's name, code:XXXXXX,\n"
-      "macro:NAME or fire:G), aim (0-11), switch.*, dpi.*, light.*, fire.* (all\n"
-      "listed by get).\n"
+      "macro:NAME or fire:G), aim (0-11), switch.*, dpi.*, light.*, fire.*,\n"
+      "pointer.* (all listed by get).\n"
       "Exits with 0 on success and 1 on any failure; writes only with write, load, set and fire "
       "import.\n",
       out);
@@ -83,7 +84,8 @@ int main(int argc, char** argv) {
   auto backend = orvane::platform::MakeSystemHidBackend();
   orvane::platform::RealPacer pacer;
   auto driver = orvane::platform::MakeSystemDriverBackend();
-  CommandContext context{*backend, pacer, stdout, stderr, ProgramFolder(), driver.get()};
+  orvane::platform::LinuxPointerSettings pointer;
+  CommandContext context{*backend, pacer, stdout, stderr, ProgramFolder(), driver.get(), &pointer};
   if (command == "list" && args.empty()) {
     return ListInterfaces(*backend, orvane::platform::VirtualHidBackend().FolderProblem(), stdout);
   }

@@ -120,13 +120,19 @@ class LinuxPointerSettings::Desktop {
 };
 
 LinuxPointerSettings::LinuxPointerSettings(std::string file)
-    : file_(file.empty() ? DefaultFile() : std::move(file)), desktop_(std::make_unique<Desktop>()) {
-  Load();
+    : file_(file.empty() ? DefaultFile() : std::move(file)) {}
+
+// The desktop is asked only when something is to be put in force: reading
+// the settings needs no display.
+LinuxPointerSettings::Desktop& LinuxPointerSettings::TheDesktop() {
+  if (!desktop_) desktop_ = std::make_unique<Desktop>();
+  return *desktop_;
 }
 
 LinuxPointerSettings::~LinuxPointerSettings() = default;
 
 void LinuxPointerSettings::Load() {
+  values_.clear();
   std::ifstream in(file_);
   std::string line;
   std::string section;
@@ -163,6 +169,8 @@ bool LinuxPointerSettings::HasKey(const std::string& key) {
 
 std::optional<std::string> LinuxPointerSettings::Get(const std::string& key,
                                                      const std::string& name) {
+  // The file as it is now: orvanectl or another window may have changed it.
+  Load();
   const auto section = values_.find(key);
   if (section == values_.end()) return std::nullopt;
   const auto value = section->second.find(name);
@@ -173,20 +181,21 @@ std::optional<std::string> LinuxPointerSettings::Get(const std::string& key,
 void LinuxPointerSettings::Set(const std::string& key, const std::string& name,
                                const std::string& value) {
   if (!HasKey(key)) return;
+  Load();  // what others wrote since stays
   values_[key][name] = value;
   Save();
 }
 
 Applied LinuxPointerSettings::ApplySpeed(int sensitivity) {
-  return desktop_->SetSpeed(sensitivity) ? Applied::kYes : Applied::kNotHere;
+  return TheDesktop().SetSpeed(sensitivity) ? Applied::kYes : Applied::kNotHere;
 }
 
 Applied LinuxPointerSettings::ApplyAcceleration(int threshold1, int /*threshold2*/, int speed) {
-  return desktop_->SetAcceleration(threshold1, speed) ? Applied::kYes : Applied::kNotHere;
+  return TheDesktop().SetAcceleration(threshold1, speed) ? Applied::kYes : Applied::kNotHere;
 }
 
 Applied LinuxPointerSettings::ApplyDoubleClickTime(int milliseconds) {
-  return desktop_->SetDoubleClick(milliseconds) ? Applied::kYes : Applied::kNotHere;
+  return TheDesktop().SetDoubleClick(milliseconds) ? Applied::kYes : Applied::kNotHere;
 }
 
 Applied LinuxPointerSettings::ApplyWheelLines(int /*lines*/) { return Applied::kNotHere; }

@@ -9,9 +9,10 @@
 namespace orvane::platform {
 
 // The pointer settings on Linux. The values live in a per-user settings
-// file (one section per key, `Name=value` lines), written whole and
-// atomically at every change; the file stands for both keys, so they exist
-// once it can be written. Applying puts in force what the desktop offers:
+// file (one section per key, `Name=value` lines), read afresh for every value
+// and written whole and atomically at every change, so the window and
+// orvanectl never lose each other's changes; the file stands for both keys,
+// so they exist once it can be written. Applying puts in force what the desktop offers:
 //   - on an X display, the pointer speed and precision through
 //     XChangePointerControl: acceleration sensitivity/10 (2 x that with
 //     precision on), threshold 0 (precision off: every motion scaled alike)
@@ -43,6 +44,7 @@ class LinuxPointerSettings : public PointerSettings {
 
  private:
   class Desktop;
+  Desktop& TheDesktop();
   void Load();
   void Save();
 

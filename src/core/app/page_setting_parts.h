@@ -26,4 +26,10 @@ bool GetFireSetting(const pages::FirePage& page, const std::string& name, std::s
 std::optional<SetResult> SetFireSetting(pages::FirePage& page, const std::string& name,
                                         const std::string& value);
 
+void AddPointerSettingNames(std::vector<std::string>& names);
+bool GetPointerSetting(const pages::PointerPageState& state, const std::string& name,
+                       std::string& value);
+std::optional<SetResult> SetPointerSetting(pages::PointerPage& page, const std::string& name,
+                                           const std::string& value);
+
 }  // namespace orvane::app

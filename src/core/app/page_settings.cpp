@@ -72,6 +72,7 @@ std::vector<std::string> SettingNames() {
   AddDpiSettingNames(names);
   AddLightingSettingNames(names);
   AddFireSettingNames(names);
+  AddPointerSettingNames(names);
   return names;
 }
 
@@ -104,7 +105,8 @@ bool GetSetting(const PageSet& pages, const std::string& name, std::string& valu
   }
   return GetDpiSetting(pages.dpi.State(), name, value) ||
          GetLightingSetting(pages.lighting.State(), name, value) ||
-         GetFireSetting(pages.fire, name, value);
+         GetFireSetting(pages.fire, name, value) ||
+         GetPointerSetting(pages.pointer.State(), name, value);
 }
 
 SetResult SetSetting(PageSet& pages, const std::string& name, const std::string& value) {
@@ -151,6 +153,7 @@ SetResult SetSetting(PageSet& pages, const std::string& name, const std::string&
   if (auto result = SetDpiSetting(pages.dpi, name, value)) return *result;
   if (auto result = SetLightingSetting(pages.lighting, name, value)) return *result;
   if (auto result = SetFireSetting(pages.fire, name, value)) return *result;
+  if (auto result = SetPointerSetting(pages.pointer, name, value)) return *result;
   return {SetStatus::kUnknownName, "no setting is called '" + name + "'"};
 }
 
