@@ -12,7 +12,7 @@
 #include "cli/macro_commands.h"
 #include "cli/mouse_commands.h"
 #include "platform/composite_hid_backend.h"
-#include "platform/linux_pointer_settings.h"
+#include "platform/pointer_settings.h"
 #include "platform/real_pacer.h"
 #include "platform/virtual_hid_backend.h"
 
@@ -84,8 +84,9 @@ int main(int argc, char** argv) {
   auto backend = orvane::platform::MakeSystemHidBackend();
   orvane::platform::RealPacer pacer;
   auto driver = orvane::platform::MakeSystemDriverBackend();
-  orvane::platform::LinuxPointerSettings pointer;
-  CommandContext context{*backend, pacer, stdout, stderr, ProgramFolder(), driver.get(), &pointer};
+  auto pointer = orvane::platform::MakeSystemPointerSettings();
+  CommandContext context{*backend,        pacer,        stdout,       stderr,
+                         ProgramFolder(), driver.get(), pointer.get()};
   if (command == "list" && args.empty()) {
     return ListInterfaces(*backend, orvane::platform::VirtualHidBackend().FolderProblem(), stdout);
   }

@@ -200,4 +200,8 @@ Applied LinuxPointerSettings::ApplyDoubleClickTime(int milliseconds) {
 
 Applied LinuxPointerSettings::ApplyWheelLines(int /*lines*/) { return Applied::kNotHere; }
 
+std::unique_ptr<PointerSettings> MakeSystemPointerSettings() {
+  return std::make_unique<LinuxPointerSettings>();
+}
+
 }  // namespace orvane::platform

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <memory>
 #include <optional>
 #include <string>
 
@@ -43,5 +44,8 @@ class PointerSettings {
   // SPI_SETWHEELSCROLLLINES: lines per notch, -1 for a screen at a time.
   virtual Applied ApplyWheelLines(int lines) = 0;
 };
+
+// The current user's pointer settings on this system.
+std::unique_ptr<PointerSettings> MakeSystemPointerSettings();
 
 }  // namespace orvane::platform

@@ -7,7 +7,7 @@
 
 #include "platform/composite_hid_backend.h"
 #include "platform/driver_backend.h"
-#include "platform/linux_pointer_settings.h"
+#include "platform/pointer_settings.h"
 #include "platform/real_pacer.h"
 #include "ui/app/main_window.h"
 #include "ui/app/png_image.h"
@@ -33,11 +33,11 @@ int main(int argc, char** argv) {
   QApplication::setApplicationName("Orvane Gaming Mouse");
   auto backend = platform::MakeSystemHidBackend();
   auto driver = platform::MakeSystemDriverBackend();
-  platform::LinuxPointerSettings pointer;
+  auto pointer = platform::MakeSystemPointerSettings();
   platform::RealPacer pacer([] { QCoreApplication::processEvents(); });
   const QIcon icon(ui::SkinPicture("AppIcon", false));
   QApplication::setWindowIcon(icon);
-  ui::MainWindow window(*backend, pacer, ProgramFolder(), driver.get(), &pointer);
+  ui::MainWindow window(*backend, pacer, ProgramFolder(), driver.get(), pointer.get());
   QSystemTrayIcon tray(icon);
   if (QSystemTrayIcon::isSystemTrayAvailable()) tray.show();
   window.show();
