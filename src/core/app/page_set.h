@@ -10,6 +10,7 @@
 #include "core/pages/button_page.h"
 #include "core/pages/dpi_page.h"
 #include "core/pages/drv_state.h"
+#include "core/pages/engineer_page.h"
 #include "core/pages/fire_macro_editor.h"
 #include "core/pages/fire_page.h"
 #include "core/pages/lighting_page.h"
@@ -41,25 +42,27 @@ struct PageSet : device::LiveStatePages {
         fire(device.configuration, device.sessions, buttons, gun_keys,
              {text, org.gun6_num, org.gun7_num, program_folder + fire::GunKeyList::kFileName}),
         fire_editor(device.configuration, text, &recording),
+        engineer(device.configuration),
         pointer(pointer_system) {
     device.sessions.AddObserver(&buttons);
     device.sessions.AddObserver(&dpi);
     device.sessions.AddObserver(&lighting);
     device.sessions.AddObserver(&fire);
     device.sessions.AddObserver(&fire_editor);
+    device.sessions.AddObserver(&engineer);
     device.sessions.SetLiveStatePages(this);
   }
   PageSet(const PageSet&) = delete;
   PageSet& operator=(const PageSet&) = delete;
 
-  // The live state of driver mode, as the DPI and lighting pages hold it;
-  // smoothing and byte 2 are the driver's, passed on.
+  // The live state of driver mode, as the DPI, lighting and engineer pages
+  // hold it; byte 2 is the driver's, passed on.
   device::DrvState FillLiveState(const device::DrvState& from_driver) override {
-    return pages::FillDrvState(dpi.State(), lighting.State(), (from_driver[0] & 0x80) != 0,
+    return pages::FillDrvState(dpi.State(), lighting.State(), engineer.State().smoothing,
                                from_driver);
   }
   void ShowLiveState(const device::DrvState& state) override {
-    pages::ShowDrvState(state, dpi, lighting);
+    engineer.SetSmoothing(pages::ShowDrvState(state, dpi, lighting));
   }
   void ShowLedType(const std::string& led_type_name) override {
     for (const config::LedType type : {config::LedType::kMcuLed, config::LedType::kRbLed,
@@ -123,7 +126,8 @@ struct PageSet : device::LiveStatePages {
   pages::RecordingGate recording;  // one recording at a time, on any page
   pages::FirePage fire;
   pages::FireMacroEditor fire_editor;
-  pages::PointerPage pointer;  // the user's pointer settings, not the mouse's
+  pages::EngineerPage engineer;  // the settings no user page shows
+  pages::PointerPage pointer;    // the user's pointer settings, not the mouse's
 };
 
 }  // namespace orvane::app

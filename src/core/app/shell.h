@@ -102,6 +102,9 @@ class Shell : public device::PollListener, public device::SessionUi {
   void RefreshPCMacroName() override;
   void PostReadPageRestore() override;
   void ApplyPointerSettings() override { pages_.pointer.Apply(); }
+  void ShowReadIdentifiers(uint8_t maker, uint8_t product) override {
+    pages_.engineer.ShowReadIdentifiers(maker, product);
+  }
 
  private:
   void LoadTables();

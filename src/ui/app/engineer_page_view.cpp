@@ -13,6 +13,7 @@
 
 #include "core/app/engineer_captions.h"
 #include "core/app/engineer_controls.h"
+#include "ui/app/number_edit.h"
 #include "ui/app/png_image.h"
 #include "ui/app/skin_button.h"
 #include "ui/app/skin_label.h"
@@ -41,7 +42,8 @@ QWidget* MakeControl(const EngineerControl& control, const QString& caption, QWi
     case EngineerKind::kCombo: return new QComboBox(parent);
     case EngineerKind::kEdit:
     case EngineerKind::kNumberEdit: {
-      auto* edit = new QLineEdit(caption, parent);
+      auto* edit = control.kind == EngineerKind::kNumberEdit ? new NumberEdit(caption, parent)
+                                                             : new QLineEdit(caption, parent);
       if (control.max_length > 0) edit->setMaxLength(control.max_length);
       edit->setReadOnly(control.read_only);
       return edit;

@@ -34,6 +34,7 @@
 #include "ui/config/assembly_key_dialog.h"
 #include "ui/pages/button_page_binder.h"
 #include "ui/pages/dpi_page_binder.h"
+#include "ui/pages/engineer_page_binder.h"
 #include "ui/pages/fire_editor_binder.h"
 #include "ui/pages/fire_page_binder.h"
 #include "ui/pages/key_labels_view.h"

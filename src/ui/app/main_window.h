@@ -31,6 +31,7 @@ class ButtonPageBinder;
 class DpiPageBinder;
 class LightingPageBinder;
 class PointerPageBinder;
+class EngineerPageBinder;
 class MacroPageBinder;
 class FirePageBinder;
 class FireEditorBinder;
@@ -159,6 +160,7 @@ class MainWindow : public QWidget, public app::ShellView {
   std::unique_ptr<DpiPageBinder> dpi_page_;
   std::unique_ptr<LightingPageBinder> lighting_page_;
   std::unique_ptr<PointerPageBinder> pointer_page_;
+  std::unique_ptr<EngineerPageBinder> engineer_page_;
   std::unique_ptr<platform::InputCapture> own_capture_;
   std::unique_ptr<MacroPageBinder> macro_page_;
   std::unique_ptr<FirePageBinder> fire_page_;

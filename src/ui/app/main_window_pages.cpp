@@ -9,6 +9,7 @@
 #include "ui/app/own_window_capture.h"
 #include "ui/pages/button_page_binder.h"
 #include "ui/pages/dpi_page_binder.h"
+#include "ui/pages/engineer_page_binder.h"
 #include "ui/pages/fire_editor_binder.h"
 #include "ui/pages/fire_page_binder.h"
 #include "ui/pages/lighting_page_binder.h"
@@ -154,6 +155,8 @@ void MainWindow::BindPages() {
   lighting_page_ = std::make_unique<LightingPageBinder>(*controls_, *shell_, lighting);
   pointer_page_ =
       std::make_unique<PointerPageBinder>(*controls_, *shell_, [this] { HideAllMenu(); });
+  engineer_page_ =
+      std::make_unique<EngineerPageBinder>(*controls_, *shell_, [this] { HideAllMenu(); });
   BindMacroPage();
   BindFirePage();
 }
@@ -163,6 +166,7 @@ void MainWindow::RedrawPages() {
   if (dpi_page_) dpi_page_->Redraw();
   if (lighting_page_) lighting_page_->Redraw();
   if (pointer_page_) pointer_page_->Redraw();
+  if (engineer_page_) engineer_page_->Redraw();
   if (macro_page_) macro_page_->Redraw();
   if (fire_page_) fire_page_->Redraw();
   if (fire_editor_) fire_editor_->Redraw();
