@@ -6,6 +6,8 @@
 #include <QRadioButton>
 
 #include "core/app/layout_keys.h"
+#include "core/config/default_images.h"
+#include "core/config/parameter_fields.h"
 #include "core/config/section_checks.h"
 #include "ui/app/png_image.h"
 #include "ui/app/ruler_slider.h"
@@ -259,6 +261,38 @@ class PerformancePagesTest : public QObject {
     QVERIFY(key_mode->isEnabled());
     f.Click("Btn_Apply_1");
     QCOMPARE(int(f.firmware->memory()[0] & 0x08), 0);
+  }
+
+  // The engineer page's own settings: what the mouse holds shows after a
+  // Read, read-only identifiers included; what is changed there reaches the
+  // mouse with Apply. Typed identifiers keep to digits and one byte.
+  void engineerSettingsBothWays() {
+    WindowFixture f;
+    f.Plug();
+    auto& memory = f.firmware->memory();
+    memory[0] = static_cast<uint8_t>((memory[0] & 0x8F) | config::OrientationCode(3) << 4);
+    memory[1] = static_cast<uint8_t>(memory[1] & ~0x20);  // smoothing off
+    config::SealSection(std::span<uint8_t>(memory.data(), 48));
+    f.Click("Btn_Read_1");
+    QCOMPARE(f.Find<QComboBox>("cb_SensorOri")->currentIndex(), 3);
+    QVERIFY(!f.Find<QCheckBox>("cb_Smooth")->isChecked());
+    QCOMPARE(f.Find<QLineEdit>("edt_VendorID_Rd")->text(),
+             QString::number(config::ExpectedMakerId()));
+
+    auto* maker = f.Find<QLineEdit>("edt_VendorID");
+    maker->clear();
+    QTest::keyClicks(maker, "3x00");
+    QCOMPARE(maker->text(), QString("255"));
+    maker->clear();
+    QTest::keyClicks(maker, "0");
+    QCOMPARE(maker->text(), QString("0"));
+    f.Find<QCheckBox>("cb_Smooth")->click();
+    f.Find<QRadioButton>("rb_FireFnOn")->click();
+    f.Click("Btn_Apply_1");
+    QCOMPARE(int(memory[0x36]), 0);
+    QCOMPARE(int(memory[1] & 0x20), 0x20);
+    QCOMPARE(int(memory[0] & 0x02), 0x02);
+    QCOMPARE(int((memory[0] >> 4) & 7), int(config::OrientationCode(3)));
   }
 
   // The engineer edits correct what is typed, and the page follows.
