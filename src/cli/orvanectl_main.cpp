@@ -39,7 +39,7 @@ int Usage(std::FILE* out) {
       "  fire import FILE     a fire macro block (256 bytes) into the mouse, verified\n"
       "Names: button.P.K (profile 1-2, button 1-9; a function's name, code:XXXXXX,\n"
       "macro:NAME or fire:G), aim (0-11), switch.*, dpi.*, light.*, fire.*,\n"
-      "pointer.* (all listed by get).\n"
+      "pointer.*, engineer.* (all listed by get).\n"
       "Exits with 0 on success and 1 on any failure; writes only with write, load, set and fire "
       "import.\n",
       out);

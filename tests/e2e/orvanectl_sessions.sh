@@ -109,6 +109,16 @@ for bad in fire.1.count=0 fire.1.y=-1 fire.8.count=3 fire.6.count=3 button.1.3=f
 done
 cmp -s "$work/mouse.bin" "$work/before-fire.bin" || fail "a refused fire change wrote to the mouse"
 
+# The engineer page's own settings: orientation 2 in ParameterA byte 0 bits
+# 4..6, smoothing in byte 1 bit 5; an identifier past one byte is refused.
+"$ctl" set engineer.sensor-orientation=2 engineer.smoothing=off >"$work/engineer.out" 2>&1 ||
+  fail "engineer settings"
+[ "$("$ctl" get engineer.sensor-orientation)" = engineer.sensor-orientation=2 ] ||
+  fail "the orientation does not read back"
+[ $(( $(od -An -tu1 -j1 -N1 "$work/mouse.bin") & 32 )) = 0 ] || fail "smoothing is still on"
+if "$ctl" set engineer.maker-id=300 >"$work/maker.out" 2>&1; then fail "maker id 300 taken"; fi
+grep -q 'an identifier is 0..255' "$work/maker.out" || fail "the refusal does not say why"
+
 start_sim --sticky 0xD0=0x00
 if "$ctl" write "$work/edited.bin" >"$work/sticky.out" 2>&1; then fail "sticky write succeeded"; fi
 grep -qx 'Fail' "$work/sticky.out" || fail "sticky write did not say Fail"

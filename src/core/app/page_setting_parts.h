@@ -32,4 +32,10 @@ bool GetPointerSetting(const pages::PointerPageState& state, const std::string& 
 std::optional<SetResult> SetPointerSetting(pages::PointerPage& page, const std::string& name,
                                            const std::string& value);
 
+void AddEngineerSettingNames(std::vector<std::string>& names);
+bool GetEngineerSetting(const pages::EngineerPageState& state, const std::string& name,
+                        std::string& value);
+std::optional<SetResult> SetEngineerSetting(pages::EngineerPage& page, const std::string& name,
+                                            const std::string& value);
+
 }  // namespace orvane::app

@@ -73,6 +73,7 @@ std::vector<std::string> SettingNames() {
   AddLightingSettingNames(names);
   AddFireSettingNames(names);
   AddPointerSettingNames(names);
+  AddEngineerSettingNames(names);
   return names;
 }
 
@@ -106,7 +107,8 @@ bool GetSetting(const PageSet& pages, const std::string& name, std::string& valu
   return GetDpiSetting(pages.dpi.State(), name, value) ||
          GetLightingSetting(pages.lighting.State(), name, value) ||
          GetFireSetting(pages.fire, name, value) ||
-         GetPointerSetting(pages.pointer.State(), name, value);
+         GetPointerSetting(pages.pointer.State(), name, value) ||
+         GetEngineerSetting(pages.engineer.State(), name, value);
 }
 
 SetResult SetSetting(PageSet& pages, const std::string& name, const std::string& value) {
@@ -154,6 +156,7 @@ SetResult SetSetting(PageSet& pages, const std::string& name, const std::string&
   if (auto result = SetLightingSetting(pages.lighting, name, value)) return *result;
   if (auto result = SetFireSetting(pages.fire, name, value)) return *result;
   if (auto result = SetPointerSetting(pages.pointer, name, value)) return *result;
+  if (auto result = SetEngineerSetting(pages.engineer, name, value)) return *result;
   return {SetStatus::kUnknownName, "no setting is called '" + name + "'"};
 }
 
