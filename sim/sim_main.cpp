@@ -4,8 +4,8 @@
 #include <cstdio>
 #include <memory>
 
-#include "platform/atomic_file.h"
 #include "core/util/file_read.h"
+#include "platform/atomic_file.h"
 #include "platform/virtual_hid_wire.h"
 #include "sim/default_memory.h"
 #include "sim/driver_store.h"
