@@ -3,6 +3,7 @@
 
 #include <filesystem>
 #include <fstream>
+#include <functional>
 
 #include "core/config/section_checks.h"
 #include "core/device/profile_files.h"
@@ -24,22 +25,32 @@ config::Image ReadFile(const fs::path& path) {
   return image;
 }
 
-// A read, then an edit of level 2's DPI on the pages.
+// A read, then an edit of level 2's DPI on the pages; `long_write` also
+// changes every macro slot byte, so the write takes 171 chunks.
 struct EditedMouse : SessionFixture {
-  EditedMouse() {
+  explicit EditedMouse(bool long_write = false) {
     EXPECT_EQ(sessions.ReadDevInfo(), SessionOutcome::kDone);
     config.data.ParameterA[7] = 9;  // level 2: 4800 DPI
+    if (long_write) {
+      for (uint8_t& byte : config.MacroSlots1To4)
+        byte = static_cast<uint8_t>(~byte);
+    }
     writes_before = Requests(CmdWriteStart);
+    chunks_before = Requests(CmdWriteNext);
     reads_before = Requests(CmdReadStart);
   }
   uint64_t writes_before = 0;
+  uint64_t chunks_before = 0;
   uint64_t reads_before = 0;
 };
 
-TEST(WriteSession, ACleanWriteIsOneWriteAndOneReadBack) {
+// After a read the write sends only the changed runs (byte 7 and the
+// section's checksum at 47, two one-chunk writes), and reads everything back.
+TEST(WriteSession, AWriteAfterAReadSendsTheChangesAndReadsAllBack) {
   EditedMouse f;
   EXPECT_EQ(f.sessions.Btn_Apply_0Click(), SessionOutcome::kDone);
-  EXPECT_EQ(f.Requests(CmdWriteStart) - f.writes_before, 1u);
+  EXPECT_EQ(f.Requests(CmdWriteStart) - f.writes_before, 2u);
+  EXPECT_EQ(f.Requests(CmdWriteNext) - f.chunks_before, 2u);
   EXPECT_EQ(f.Requests(CmdReadStart) - f.reads_before, 1u);
   EXPECT_EQ(f.mouse.firmware->memory()[7], 9);
   EXPECT_TRUE(
@@ -49,12 +60,84 @@ TEST(WriteSession, ACleanWriteIsOneWriteAndOneReadBack) {
   EXPECT_EQ(f.sessions.LastWriteRepairPasses(), 0);
 }
 
+// Whatever the edit, the mouse ends as a whole write leaves it: holding the
+// image the pages collected, the checksums sealed. Only the changed runs
+// travel; a read is followed by no write at all when nothing changed.
+TEST(WriteSession, TheChangesEndAsAWholeWriteWould) {
+  struct Case {
+    const char* what;
+    std::function<void(config::Configuration&)> edit;
+    std::optional<uint64_t> chunks;  // CmdWriteNext; any: no more than a whole write's
+  };
+  const Case cases[] = {
+      {"nothing", [](config::Configuration&) {}, 0},
+      {"one button", [](config::Configuration& c) { c.data.ProfileKeys[3 * 4 + 1] = 0x02; }, 2},
+      {"one DPI level", [](config::Configuration& c) { c.data.ParameterA[8] = 7; }, 2},
+      {"a macro slot",
+       [](config::Configuration& c) { std::fill_n(c.MacroSlots1To4.begin() + 256, 40, 0x5A); }, 7},
+      {"everything",
+       [](config::Configuration& c) {
+         for (uint8_t& byte : c.MacroSlots1To4)
+           byte = static_cast<uint8_t>(~byte);
+         for (uint8_t& byte : c.MacroSlots5To6)
+           byte = static_cast<uint8_t>(~byte);
+         for (uint8_t& byte : c.FireMacroBlock)
+           byte = static_cast<uint8_t>(~byte);
+         c.data.ParameterA[8] = 7;
+         c.data.ProfileKeys[3 * 4 + 1] = 0x02;
+       },
+       std::nullopt},
+  };
+  for (const Case& c : cases) {
+    EditedMouse f;
+    f.config.data.ParameterA[7] = f.mouse.firmware->memory()[7];  // only this case's edit
+    c.edit(f.config);
+    ASSERT_EQ(f.sessions.Btn_Apply_0Click(), SessionOutcome::kDone) << c.what;
+    EXPECT_EQ(f.mouse.firmware->memory(), f.config.DevImage) << c.what;
+    const uint64_t chunks = f.Requests(CmdWriteNext) - f.chunks_before;
+    EXPECT_LE(chunks, 342u) << c.what;
+    if (c.chunks) EXPECT_EQ(chunks, *c.chunks) << c.what;
+    EXPECT_EQ(f.Requests(CmdReadStart) - f.reads_before, 1u) << c.what;
+  }
+}
+
+// Bytes the mouse changed by itself since the read are found by the
+// read-back and repaired, as after a whole write.
+TEST(WriteSession, BytesTheMouseChangedSinceTheReadAreRepaired) {
+  EditedMouse f;
+  f.mouse.firmware->memory()[0x700] ^= 0xFF;
+  ASSERT_EQ(f.sessions.Btn_Apply_0Click(), SessionOutcome::kDone);
+  EXPECT_EQ(f.sessions.LastWriteRepairPasses(), 1);
+  EXPECT_EQ(f.mouse.firmware->memory(), f.config.DevImage);
+}
+
+// Without a complete read of this mouse behind it, the write is whole.
+TEST(WriteSession, AfterAFailedSessionOrALoadedFileTheWriteIsWhole) {
+  {
+    EditedMouse f;
+    f.mouse.firmware->faults().lose_read_chunks_at = {3};
+    EXPECT_EQ(f.sessions.ReadDevInfo(), SessionOutcome::kReadFailed);
+    f.mouse.firmware->faults().lose_read_chunks_at.clear();
+    const uint64_t chunks = f.Requests(CmdWriteNext);
+    ASSERT_EQ(f.sessions.Btn_Apply_0Click(), SessionOutcome::kDone);
+    EXPECT_EQ(f.Requests(CmdWriteNext) - chunks, 342u) << "after a failed read";
+    const uint64_t again = f.Requests(CmdWriteNext);
+    ASSERT_EQ(f.sessions.Btn_Apply_0Click(), SessionOutcome::kDone);
+    EXPECT_EQ(f.Requests(CmdWriteNext) - again, 0u) << "after a verified write, nothing to send";
+  }
+  EditedMouse f;
+  WriteFile(f.folder / "profile.bin", SessionFixture::MouseImage());
+  const uint64_t chunks = f.Requests(CmdWriteNext);
+  ASSERT_EQ(f.sessions.LoadProfile((f.folder / "profile.bin").string()), SessionOutcome::kDone);
+  EXPECT_EQ(f.Requests(CmdWriteNext) - chunks, 342u) << "a loaded profile";
+}
+
 TEST(WriteSession, AByteThatNeverSticksGetsThreeRepairPassesThenFail) {
   EditedMouse f;
   f.mouse.firmware->faults().sticky[0xD0] = 0x00;  // fire macro 1's red stays 0
   EXPECT_EQ(f.sessions.Btn_Apply_0Click(), SessionOutcome::kBytesDidNotStick);
   EXPECT_EQ(f.sessions.LastWriteRepairPasses(), 3);
-  EXPECT_EQ(f.Requests(CmdWriteStart) - f.writes_before, 1u + 3u);  // whole image, then 1 byte x3
+  EXPECT_EQ(f.Requests(CmdWriteStart) - f.writes_before, 2u + 3u);  // the changes, then 1 byte x3
   EXPECT_EQ(f.Requests(CmdReadStart) - f.reads_before, 1u + 3u);
   EXPECT_EQ(f.ui.messages, std::vector<Message>{Message::kStr109});
   EXPECT_TRUE(f.ui.Restored());
@@ -96,7 +179,7 @@ TEST(WriteSession, AMouseThatGoesOrLosesAReplyFailsAtOnce) {
        {Case{"unplugged while writing", 150, true}, Case{"unplugged while reading back", 500, true},
         Case{"a reply lost while writing", 150, false},
         Case{"a reply lost while reading back", 500, false}}) {
-    EditedMouse f;
+    EditedMouse f(/*long_write=*/true);
     const uint64_t base = f.mouse.firmware->Requests();
     auto& faults = f.mouse.firmware->faults();
     if (c.unplug) {

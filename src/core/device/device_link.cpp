@@ -17,6 +17,7 @@ uint8_t High(uint16_t value) { return static_cast<uint8_t>(value >> 8); }
 void DeviceLink::Attach(std::unique_ptr<platform::HidConnection> handle, std::string path,
                         uint32_t vid, uint32_t pid, int feature_len) {
   handle_ = std::move(handle);
+  ++attachments_;
   path_ = std::move(path);
   vid_ = vid;
   pid_ = pid;

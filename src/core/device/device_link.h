@@ -26,6 +26,9 @@ class DeviceLink {
   void Invalidate();
 
   bool HandleValid() const { return handle_ != nullptr; }
+  // How many times a mouse was attached: a new number is another opening,
+  // perhaps of another mouse.
+  uint64_t Attachments() const { return attachments_; }
   const std::string& DevPath() const { return path_; }
   uint32_t DevVID() const { return vid_; }
   uint32_t DevPID() const { return pid_; }
@@ -101,6 +104,7 @@ class DeviceLink {
   bool mem_ready_ = false;
   uint8_t chip_type_ = 0;
   uint64_t failed_calls_ = 0;
+  uint64_t attachments_ = 0;
   bool locked_ = false;
 };
 

@@ -98,6 +98,9 @@ class DeviceSessions {
   // loaded on purpose) rather than the no-device default.
   bool HoldsMouseImage() const { return holds_mouse_image_; }
   int LastWriteRepairPasses() const { return last_repair_passes_; }
+  // Whether the next verified write may send only what differs from what
+  // this mouse was last found to hold.
+  bool KnowsMouseMemory() const;
   // The checked sections of the last loaded image that failed their checks
   // and were shown and written with built-in values.
   const std::vector<std::string>& RepairedSections() const { return repaired_sections_; }
@@ -136,6 +139,10 @@ class DeviceSessions {
   SessionOutcome RepairPasses(config::Image& read_back);
   SessionOutcome WriteFailed(const std::string& why);
   bool ReadBack(config::Image& read_back, std::string& why);
+  // What this mouse holds, as a complete read or a verified write found it;
+  // forgotten whenever that may no longer be so.
+  void KnowMouseMemory(const config::Image& memory);
+  void ForgetMouseMemory() { known_memory_.reset(); }
   // Why a block transfer that returned false did not complete.
   std::string TransferFailure(const char* what, uint64_t failed_calls_before) const;
   std::string FixedFilePath(const std::string& file_name) const;
@@ -164,6 +171,11 @@ class DeviceSessions {
   std::vector<std::string> repaired_sections_;
   int work_depth_ = 0;
   std::vector<Pending> pending_;
+  struct KnownMemory {
+    uint64_t attachment;  // of the link: another opening is another mouse
+    config::Image bytes;
+  };
+  std::optional<KnownMemory> known_memory_;
   std::optional<DriverSession> driver_;  // when the program has a driver backend
   LiveStatePages* live_state_ = nullptr;
   DrvState drv_state_{};

@@ -63,6 +63,7 @@ void DeviceSessions::ImageShown() {
 }
 
 void DeviceSessions::InitNoDevice() {
+  ForgetMouseMemory();
   config_.DevImage = config::DefaultImage(1);
   config::DistributeImage(config_);
   holds_mouse_image_ = false;
@@ -129,6 +130,7 @@ SessionOutcome DeviceSessions::ReadDevInfo() {
   });
   if (outcome != SessionOutcome::kDone) return outcome;
   config_.DevImage = read;
+  KnowMouseMemory(read);
   config::DistributeImage(config_);
   holds_mouse_image_ = true;
   ui_.MacroSlotsFilled();
@@ -190,6 +192,7 @@ bool DeviceSessions::IdentityAccepted(uint8_t maker, uint8_t product) const {
 }
 
 SessionOutcome DeviceSessions::ReadFailed(const std::string& why) {
+  ForgetMouseMemory();
   CloseSession();
   Say(Message::kStr109, "The read failed: " + why + ".");
   return SessionOutcome::kReadFailed;

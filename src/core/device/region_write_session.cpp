@@ -41,7 +41,14 @@ SessionOutcome DeviceSessions::WriteRegionsVerified(std::span<const config::Regi
         outcome = WriteFailed(std::string("the mouse did not keep the ") + what + " as written");
       }
       if (outcome != SessionOutcome::kDone) break;
+      // Read back as written: the mouse is known to hold the region.
+      if (KnowsMouseMemory()) {
+        std::copy(bytes.begin(), bytes.end(), known_memory_->bytes.begin() + region.address);
+      }
     }
+  }
+  if (outcome != SessionOutcome::kDone && outcome != SessionOutcome::kNotWritten) {
+    ForgetMouseMemory();
   }
   CloseSession();
   return outcome;

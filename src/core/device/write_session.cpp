@@ -2,6 +2,7 @@
 #include <vector>
 
 #include "core/device/device_sessions.h"
+#include "core/device/write_runs.h"
 
 namespace orvane::device {
 
@@ -94,8 +95,17 @@ bool DeviceSessions::ReadBack(Image& read_back, std::string& why) {
 }
 
 SessionOutcome DeviceSessions::WriteFailed(const std::string& why) {
+  ForgetMouseMemory();
   Say(Message::kStr109, "The write failed: " + why + ".");
   return SessionOutcome::kWriteFailed;
+}
+
+bool DeviceSessions::KnowsMouseMemory() const {
+  return known_memory_ && known_memory_->attachment == link_.Attachments();
+}
+
+void DeviceSessions::KnowMouseMemory(const Image& memory) {
+  known_memory_ = KnownMemory{link_.Attachments(), memory};
 }
 
 SessionOutcome DeviceSessions::WriteImageVerified() {
@@ -103,13 +113,25 @@ SessionOutcome DeviceSessions::WriteImageVerified() {
   last_repair_passes_ = 0;
   Image read_back;
   read_back.fill(0xFF);
-  const uint64_t failed_before = link_.FailedCalls();
-  if (!link_.DevWriteBlock(0, config::kImageSize, config_.DevImage)) {
-    return WriteFailed(TransferFailure("write", failed_before));
+  // Bytes the mouse already holds need not travel; the read-back below
+  // still covers all of them, so whatever changed in the mouse since is
+  // found and repaired as after a whole write.
+  const std::vector<config::Region> runs =
+      KnowsMouseMemory() ? ChangedRuns(known_memory_->bytes, config_.DevImage)
+                         : std::vector<config::Region>{{0, config::kImageSize}};
+  ForgetMouseMemory();  // until the read-back says what it holds
+  for (const config::Region& run : runs) {
+    const uint64_t failed_before = link_.FailedCalls();
+    const auto bytes = std::span<const uint8_t>(config_.DevImage).subspan(run.address);
+    if (!link_.DevWriteBlock(run.address, run.length, bytes)) {
+      return WriteFailed(TransferFailure("write", failed_before));
+    }
   }
   std::string why;
   if (!ReadBack(read_back, why)) return WriteFailed(why);
-  return RepairPasses(read_back);
+  const SessionOutcome outcome = RepairPasses(read_back);
+  if (outcome == SessionOutcome::kDone) KnowMouseMemory(config_.DevImage);
+  return outcome;
 }
 
 SessionOutcome DeviceSessions::RepairPasses(Image& read_back) {
@@ -133,6 +155,8 @@ SessionOutcome DeviceSessions::RepairPasses(Image& read_back) {
 }
 
 SessionOutcome DeviceSessions::MemoToDataBuf_OnClick() {
+  // A loaded file or stored configuration is written whole, as it always was.
+  ForgetMouseMemory();
   const Image loaded = config_.DevImage;
   config::DistributeImage(config_);
   // The image written is the one shown: sections repaired by the checks
