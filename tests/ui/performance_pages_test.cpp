@@ -295,6 +295,30 @@ class PerformancePagesTest : public QObject {
     QCOMPARE(int((memory[0] >> 4) & 7), int(config::OrientationCode(3)));
   }
 
+  // Every number field takes digits only, a minus only where a field holds
+  // moves or offsets; backspace always works.
+  void numberFieldsDropOtherCharacters() {
+    WindowFixture f;
+    f.Plug();
+    const struct {
+      const char* name;
+      const char* typed;
+      const char* shown;
+    } kCases[] = {{"Edt_Repeat1", "x-5", "5"},
+                  {"edt_FireTime", "1a2", "12"},
+                  {"edt_CPI1R", "2!0", "20"},
+                  {"edt_XAxisValue", "-1x2", "-12"}};
+    for (const auto& c : kCases) {
+      auto* edit = f.Find<QLineEdit>(c.name);
+      edit->setText("");
+      QTest::keyClicks(edit, c.typed);
+      QCOMPARE(edit->text(), QString(c.shown));
+    }
+    auto* x = f.Find<QLineEdit>("edt_XAxisValue");
+    QTest::keyClick(x, Qt::Key_Backspace);
+    QCOMPARE(x->text(), QString("-1"));
+  }
+
   // The engineer edits correct what is typed, and the page follows.
   void lightingEditsCorrectTheirText() {
     WindowFixture f;

@@ -4,9 +4,10 @@
 
 namespace orvane::ui {
 
-NumberEdit::NumberEdit(const QString& text, QWidget* parent, Qt::Alignment alignment)
+NumberEdit::NumberEdit(const QString& text, QWidget* parent, Qt::Alignment alignment, bool negative)
     : QLineEdit(text, parent) {
-  setValidator(new QRegularExpressionValidator(QRegularExpression("[0-9]*"), this));
+  const QRegularExpression digits(negative ? "-?[0-9]*" : "[0-9]*");
+  setValidator(new QRegularExpressionValidator(digits, this));
   setAlignment(alignment | Qt::AlignVCenter);
 }
 

@@ -9,6 +9,7 @@
 #include <optional>
 
 #include "ui/app/layout_colour.h"
+#include "ui/app/number_edit.h"
 #include "ui/app/png_image.h"
 #include "ui/app/ruler_slider.h"
 #include "ui/app/skin_button.h"
@@ -90,10 +91,14 @@ QWidget* PageControlsView::Make(const PageControl& control, QWidget* parent, Bui
     }
     case ControlKind::kButton: return MakeButton(control, parent, built);
     case ControlKind::kEdit: {
-      // An edit's caption is its starting text.
-      auto* edit = new QLineEdit(QString::fromStdString(control.caption).mid(1), parent);
-      edit->setAlignment(Qt::AlignCenter);
-      return edit;
+      // Every edit of the pages holds a number; an edit's caption is its
+      // starting text. Moves and offsets may be negative.
+      const std::string& name = control.name;
+      const bool negative = name.find("Axis") != std::string::npos ||
+                            name.find("FireX") != std::string::npos ||
+                            name.find("Offset") != std::string::npos;
+      return new NumberEdit(QString::fromStdString(control.caption).mid(1), parent, Qt::AlignCenter,
+                            negative);
     }
     case ControlKind::kCombo: {
       auto* combo = new QComboBox(parent);
