@@ -15,7 +15,7 @@
 #include <filesystem>
 #include <vector>
 
-#include "platform/composite_hid_backend.h"
+#include "platform/linux/composite_hid_backend.h"
 #include "platform/real_pacer.h"
 #include "ui/app/main_window.h"
 #include "ui/app/skin_label.h"

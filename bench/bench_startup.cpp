@@ -9,7 +9,7 @@
 #include <cstdlib>
 
 #include "emulator_process.h"
-#include "platform/composite_hid_backend.h"
+#include "platform/linux/composite_hid_backend.h"
 #include "platform/real_pacer.h"
 #include "ui/app/main_window.h"
 

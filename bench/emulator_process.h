@@ -6,7 +6,7 @@
 #include <string>
 
 #include "core/device/device_link.h"
-#include "platform/virtual_hid_backend.h"
+#include "platform/linux/virtual_hid_backend.h"
 
 namespace orvane::bench {
 

@@ -3,7 +3,7 @@
 // answer into a buffer of the length the request asks for.
 #include <vector>
 
-#include "platform/virtual_hid_wire.h"
+#include "platform/linux/virtual_hid_wire.h"
 #include "sim/driver_store.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {

@@ -5,21 +5,20 @@
 # opens on a virtual X display and a screenshot is saved every few seconds to
 # build/orvane-mouse.png.
 #
-# `scripts/run.sh --driver` builds and runs the driver-mode product instead
-# (into build-driver); the emulated mouse then also publishes the vendor
-# driver's device, its store kept in build-driver/driver-store.bin.
+# `scripts/run.sh --driver` runs the driver-mode product instead; the
+# emulated mouse then also publishes the vendor driver's device, its store
+# kept in build/driver-store.bin.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 scripts/install-deps.sh
 dir=build
+program=orvane-mouse
 sim_options=()
 if [ "${1:-}" = --driver ]; then
-  dir=build-driver
-  sim_options=(--driver-store "$PWD/build-driver/driver-store.bin")
-  scripts/build.sh build-driver -DORVANE_DRIVER_MODE=ON >/dev/null
-else
-  scripts/build.sh build >/dev/null
+  program=orvane-mouse-driver
+  sim_options=(--driver-store "$PWD/build/driver-store.bin")
 fi
+scripts/build.sh build >/dev/null
 
 if [ -z "${XDG_RUNTIME_DIR:-}" ] || [ ! -d "$XDG_RUNTIME_DIR" ]; then
   XDG_RUNTIME_DIR=$(mktemp -d)
@@ -49,4 +48,4 @@ if [ -z "${DISPLAY:-}" ]; then
   ( while sleep 4; do import -window root "$dir/orvane-mouse.png" 2>/dev/null || true; done ) &
   pids+=($!)
 fi
-"$dir/src/ui/orvane-mouse"
+"$dir/src/ui/$program"

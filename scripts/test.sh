@@ -6,16 +6,7 @@ set -euo pipefail
 cd "$(dirname "$0")/.."
 scripts/install-deps.sh
 
-# The product variant whose profile-2 key menus offer the fire page: only
-# its program, for the end-to-end run of that page.
-cmake -S . -B build-gd -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo -DORVANE_GD_ENABLE=ON >/dev/null
-cmake --build build-gd --target orvane-mouse
-# The driver-mode product (Ap_Mode 1): its orvanectl and window, for the
-# end-to-end run over the emulated driver store.
-cmake -S . -B build-driver -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo -DORVANE_DRIVER_MODE=ON >/dev/null
-cmake --build build-driver --target orvanectl orvane-mouse
-scripts/build.sh build -DCMAKE_BUILD_TYPE=RelWithDebInfo \
-  -DORVANE_GD_GUI="$PWD/build-gd/src/ui/orvane-mouse" -DORVANE_DRIVER_BUILD="$PWD/build-driver"
+scripts/build.sh build -DCMAKE_BUILD_TYPE=RelWithDebInfo
 ctest --test-dir build --output-on-failure
 
 # The sanitizer build: the core and platform tests, and orvanectl with the

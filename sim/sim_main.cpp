@@ -4,9 +4,9 @@
 #include <cstdio>
 #include <memory>
 
-#include "core/util/file_read.h"
+#include "platform/file_read.h"
 #include "platform/atomic_file.h"
-#include "platform/virtual_hid_wire.h"
+#include "platform/linux/virtual_hid_wire.h"
 #include "sim/default_memory.h"
 #include "sim/driver_store.h"
 #include "sim/sim_options.h"

@@ -6,7 +6,7 @@
 #include <map>
 
 #include "core/device/feature_protocol.h"
-#include "platform/virtual_hid_wire.h"
+#include "platform/linux/virtual_hid_wire.h"
 
 namespace orvane::sim {
 

@@ -10,8 +10,8 @@
 #include <string>
 #include <vector>
 
-#include "platform/unix_socket.h"
-#include "platform/virtual_hid_wire.h"
+#include "platform/linux/unix_socket.h"
+#include "platform/linux/virtual_hid_wire.h"
 #include "sim/driver_store.h"
 #include "sim/mouse_collections.h"
 #include "sim/mouse_firmware.h"

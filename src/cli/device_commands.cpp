@@ -69,11 +69,8 @@ bool WaitForTick(platform::Pacer& pacer, const std::atomic<bool>& stop) {
 
 }  // namespace
 
-int ListInterfaces(platform::HidBackend& backend, const std::string& ignored_folder,
-                   std::FILE* out) {
-  if (!ignored_folder.empty()) {
-    std::fprintf(out, "virtual devices ignored: %s\n", ignored_folder.c_str());
-  }
+int ListInterfaces(platform::HidBackend& backend, const std::string& notice, std::FILE* out) {
+  if (!notice.empty()) std::fprintf(out, "%s\n", notice.c_str());
   int mice = 0;
   for (const auto& path : backend.Enumerate()) {
     const auto handle = backend.Open(path);

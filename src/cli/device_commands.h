@@ -10,10 +10,9 @@
 namespace orvane::cli {
 
 // `orvanectl list`: every HID interface found, and which one is the mouse.
-// `ignored_folder`, when not empty, says why the virtual device folder is
-// not used.
-int ListInterfaces(platform::HidBackend& backend, const std::string& ignored_folder,
-                   std::FILE* out);
+// `notice`, when not empty, is printed first: what the system's backend
+// cannot see, and why.
+int ListInterfaces(platform::HidBackend& backend, const std::string& notice, std::FILE* out);
 
 // `orvanectl watch`: the program's connection watch, printing each change:
 // the mouse opened, identified and read as the window reads it, or gone.

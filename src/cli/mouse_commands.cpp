@@ -10,7 +10,7 @@
 #include "core/app/page_settings.h"
 #include "core/device/hid_discovery.h"
 #include "core/macro/macro_slots.h"
-#include "core/util/file_read.h"
+#include "platform/file_read.h"
 #include "platform/atomic_file.h"
 
 namespace orvane::cli {

@@ -1,6 +1,4 @@
 // orvanectl: the mouse from the command line, for scripts, backups and support.
-#include <unistd.h>
-
 #include <atomic>
 #include <csignal>
 #include <cstdio>
@@ -11,10 +9,10 @@
 #include "cli/device_commands.h"
 #include "cli/macro_commands.h"
 #include "cli/mouse_commands.h"
-#include "platform/composite_hid_backend.h"
+#include "platform/hid_backend.h"
+#include "platform/program_folders.h"
 #include "platform/pointer_settings.h"
 #include "platform/real_pacer.h"
-#include "platform/virtual_hid_backend.h"
 
 namespace {
 
@@ -44,14 +42,6 @@ int Usage(std::FILE* out) {
       "import.\n",
       out);
   return out == stdout ? 0 : 1;
-}
-
-std::string ProgramFolder() {
-  std::vector<char> path(4096);
-  const ssize_t length = readlink("/proc/self/exe", path.data(), path.size() - 1);
-  if (length <= 0) return "./";
-  std::string text(path.data(), static_cast<size_t>(length));
-  return text.substr(0, text.find_last_of('/') + 1);
 }
 
 int PositiveNumber(const char* text) {
@@ -86,9 +76,9 @@ int main(int argc, char** argv) {
   auto driver = orvane::platform::MakeSystemDriverBackend();
   auto pointer = orvane::platform::MakeSystemPointerSettings();
   CommandContext context{*backend,        pacer,        stdout,       stderr,
-                         ProgramFolder(), driver.get(), pointer.get()};
+                         orvane::platform::ProgramFolder(), driver.get(), pointer.get()};
   if (command == "list" && args.empty()) {
-    return ListInterfaces(*backend, orvane::platform::VirtualHidBackend().FolderProblem(), stdout);
+    return ListInterfaces(*backend, orvane::platform::SystemHidNotice(), stdout);
   }
   if (command == "info" && args.empty()) return InfoCommand(context);
   if (command == "read" && args.size() == 1) return ReadCommand(context, args[0]);

@@ -56,4 +56,11 @@ class HidBackend {
   virtual std::unique_ptr<HidConnection> Open(const std::string& path) = 0;
 };
 
+// The machine's HID interfaces: on Linux real devices through hidapi, then
+// the emulator's virtual devices; on Windows the HID class through SetupAPI.
+std::unique_ptr<HidBackend> MakeSystemHidBackend();
+// What that backend cannot see and why, as a line for the user; empty when
+// nothing is hidden.
+std::string SystemHidNotice();
+
 }  // namespace orvane::platform

@@ -2,6 +2,8 @@
 
 #include <cstdint>
 #include <functional>
+#include <memory>
+#include <string>
 
 namespace orvane::platform {
 
@@ -29,6 +31,16 @@ class InputCapture {
   virtual void Stop() = 0;
   // False where only the program's own window's input can be seen.
   virtual bool SeesWholeDesktop() const = 0;
+
+  // Where events wait on a descriptor (the X connection), the window
+  // watches it and calls Drain() when it is readable; -1 where they come
+  // through the window thread's own message loop.
+  virtual int WakeDescriptor() const { return -1; }
+  virtual void Drain() {}
 };
+
+// The desktop's own capture, made on the window's thread; nullptr (with
+// `why`) where this desktop offers none.
+std::unique_ptr<InputCapture> MakeSystemInputCapture(std::string* why);
 
 }  // namespace orvane::platform

@@ -5,7 +5,7 @@
 #include <functional>
 #include <vector>
 
-#include "platform/virtual_pacer.h"
+#include "platform/common/virtual_pacer.h"
 #include "sim/sim_hid_bus.h"
 
 namespace orvane::device {

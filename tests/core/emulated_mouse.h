@@ -5,7 +5,7 @@
 
 #include "core/device/device_link.h"
 #include "core/device/hid_discovery.h"
-#include "platform/virtual_pacer.h"
+#include "platform/common/virtual_pacer.h"
 #include "sim/mouse_firmware.h"
 #include "sim/sim_hid_bus.h"
 

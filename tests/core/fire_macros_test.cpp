@@ -176,8 +176,9 @@ TEST(FireMacros, GunPresetCodes) {
 }
 
 TEST(GunKeyList, AddDeleteSaveAndLoad) {
-  const auto path =
-      std::filesystem::temp_directory_path() / ("orvane-gunkeys-" + std::to_string(getpid()));
+  const std::string path =
+      (std::filesystem::temp_directory_path() / ("orvane-gunkeys-" + std::to_string(getpid())))
+          .string();
   std::filesystem::remove(path);
   GunKeyList list;
   list.Load(path);

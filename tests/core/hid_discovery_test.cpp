@@ -2,7 +2,7 @@
 
 #include <gtest/gtest.h>
 
-#include "platform/virtual_pacer.h"
+#include "platform/common/virtual_pacer.h"
 #include "sim/sim_hid_bus.h"
 
 namespace orvane::device {

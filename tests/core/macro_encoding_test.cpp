@@ -166,6 +166,7 @@ TEST(MacroStorage, TooLongIsRefusedWithoutWriting) {
   // A typed delay of any size is refused as too long, without first
   // building billions of delay events.
   EXPECT_FALSE(EncodeMacroBody({"00", "0 111111111111111111"}, false, body));
+  EXPECT_FALSE(EncodeMacroBody({"00", "0 123456789012345678901234567890"}, false, body));
   EXPECT_EQ(body[1], 222);
 
   DriverBlock block{};

@@ -10,7 +10,7 @@
 #include "core/config/default_images.h"
 #include "core/config/parameter_fields.h"
 #include "core/macro/macro_library.h"
-#include "platform/virtual_pacer.h"
+#include "platform/common/virtual_pacer.h"
 #include "sim/sim_hid_bus.h"
 
 namespace orvane::app {

@@ -1,4 +1,4 @@
-#include "platform/virtual_pacer.h"
+#include "platform/common/virtual_pacer.h"
 
 #include <gtest/gtest.h>
 

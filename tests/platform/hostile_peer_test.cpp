@@ -13,9 +13,9 @@
 #include "core/device/device_link.h"
 #include "platform/published_mouse.h"
 #include "platform/real_pacer.h"
-#include "platform/unix_socket.h"
-#include "platform/virtual_hid_backend.h"
-#include "platform/virtual_hid_wire.h"
+#include "platform/linux/unix_socket.h"
+#include "platform/linux/virtual_hid_backend.h"
+#include "platform/linux/virtual_hid_wire.h"
 
 namespace orvane::platform {
 namespace {

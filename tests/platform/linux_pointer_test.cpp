@@ -1,7 +1,7 @@
 // The pointer settings on Linux: the per-user file keeps the values by key
 // and name across instances, and a GNOME desktop gets them in its mouse
 // settings (through GSettings' in-memory backend here).
-#include "platform/linux_pointer_settings.h"
+#include "platform/linux/linux_pointer_settings.h"
 
 #include <gio/gio.h>
 #include <gtest/gtest.h>

@@ -1,4 +1,4 @@
-#include "platform/report_descriptor.h"
+#include "platform/common/report_descriptor.h"
 
 #include <gtest/gtest.h>
 

@@ -1,7 +1,7 @@
 // The vendor driver's device as the emulator publishes it, reached through
 // the virtual driver backend: found by the link number in its path, whole
 // stores moved in one request each, requests outside the store refused.
-#include "platform/virtual_driver_backend.h"
+#include "platform/linux/virtual_driver_backend.h"
 
 #include <gtest/gtest.h>
 

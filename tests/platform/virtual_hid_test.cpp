@@ -1,4 +1,4 @@
-#include "platform/virtual_hid_backend.h"
+#include "platform/linux/virtual_hid_backend.h"
 
 #include <gtest/gtest.h>
 #include <sys/socket.h>
@@ -12,7 +12,7 @@
 #include "core/device/hid_discovery.h"
 #include "platform/published_mouse.h"
 #include "platform/real_pacer.h"
-#include "platform/virtual_hid_wire.h"
+#include "platform/linux/virtual_hid_wire.h"
 
 namespace orvane::platform {
 namespace {

@@ -1,4 +1,4 @@
-#include "platform/x11_keys.h"
+#include "platform/linux/x11_keys.h"
 
 #include <gtest/gtest.h>
 

@@ -7,7 +7,7 @@
 
 #include "core/fire/fire_macros.h"
 #include "core/macro/macro_storage.h"
-#include "platform/injected_input_capture.h"
+#include "platform/common/injected_input_capture.h"
 #include "window_fixture.h"
 
 namespace orvane::ui {

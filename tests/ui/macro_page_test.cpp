@@ -6,7 +6,7 @@
 #include <QListWidget>
 
 #include "core/macro/macro_storage.h"
-#include "platform/injected_input_capture.h"
+#include "platform/common/injected_input_capture.h"
 #include "ui/app/png_image.h"
 #include "ui/pages/macro_page_binder.h"
 #include "window_fixture.h"

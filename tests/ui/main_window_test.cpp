@@ -29,7 +29,7 @@
 #include "core/pages/fire_page_controls.h"
 #include "core/pages/macro_page_controls.h"
 #include "core/pages/performance_controls.h"
-#include "platform/virtual_pacer.h"
+#include "platform/common/virtual_pacer.h"
 #include "sim/sim_hid_bus.h"
 #include "ui/app/message_dialog.h"
 #include "ui/app/png_image.h"

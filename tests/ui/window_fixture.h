@@ -7,7 +7,7 @@
 #include <memory>
 
 #include "core/config/default_images.h"
-#include "platform/virtual_pacer.h"
+#include "platform/common/virtual_pacer.h"
 #include "sim/sim_hid_bus.h"
 #include "ui/app/main_window.h"
 #include "ui/app/skin_label.h"

@@ -229,11 +229,11 @@ FireBurst GetFireBurst(const DataBuf& data) {
   return {repeat == 255, repeat == 255 ? 3 : repeat + 1, data.FireKey[8]};
 }
 
-std::optional<long> ParseDecimal(const std::string& text) {
+std::optional<int64_t> ParseDecimal(const std::string& text) {
   if (text.empty()) return std::nullopt;
   char* end = nullptr;
   errno = 0;
-  const long value = std::strtol(text.c_str(), &end, 10);
+  const long long value = std::strtoll(text.c_str(), &end, 10);
   if (errno != 0 || *end != '\0' || end == text.c_str()) return std::nullopt;
   return value;
 }

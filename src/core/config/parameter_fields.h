@@ -121,7 +121,9 @@ struct FireBurst {
 void SetFireBurst(DataBuf& data, const FireBurst& burst);
 FireBurst GetFireBurst(const DataBuf& data);
 
-// Parses the decimal text of a number edit; nothing for other text.
-std::optional<long> ParseDecimal(const std::string& text);
+// Parses the decimal text of a number edit; nothing for other text and for
+// numbers beyond 64 bits. 64 bits on every system, so a long typed number
+// means the same on Windows (where long has 32) as on Linux.
+std::optional<int64_t> ParseDecimal(const std::string& text);
 
 }  // namespace orvane::config

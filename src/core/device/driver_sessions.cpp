@@ -2,7 +2,7 @@
 
 #include "core/config/parameter_fields.h"
 #include "core/device/device_sessions.h"
-#include "core/util/file_read.h"
+#include "platform/file_read.h"
 #include "platform/atomic_file.h"
 
 // The sessions of driver mode: the configuration is read from and written

@@ -2,7 +2,7 @@
 
 #include "core/config/default_images.h"
 #include "core/device/device_sessions.h"
-#include "core/util/file_read.h"
+#include "platform/file_read.h"
 
 namespace orvane::device {
 

@@ -21,10 +21,10 @@ bool ValidSlot(int slot) { return slot >= 1 && slot <= kFireSlots; }
 int Signed(uint8_t byte) { return byte < 0x80 ? byte : byte - 256; }
 
 // The number in an edit, or nothing for empty or non-numeric text.
-std::optional<long> Number(const std::string& text) { return config::ParseDecimal(text); }
+std::optional<int64_t> Number(const std::string& text) { return config::ParseDecimal(text); }
 
-long Corrected(std::string& text, long empty_value, long low, long high) {
-  long value = Number(text).value_or(empty_value);
+int64_t Corrected(std::string& text, int64_t empty_value, int64_t low, int64_t high) {
+  int64_t value = Number(text).value_or(empty_value);
   value = std::clamp(value, low, high);
   text = std::to_string(value);
   return value;
@@ -32,7 +32,7 @@ long Corrected(std::string& text, long empty_value, long low, long high) {
 
 // The offset with its complement: a pair whose halves disagree fails the
 // mouse's check.
-void SetYOffsetByte(config::Configuration& config, int slot, long offset) {
+void SetYOffsetByte(config::Configuration& config, int slot, int64_t offset) {
   config::SetFireYOffset(config.data, slot, std::to_string(offset));
 }
 
@@ -98,15 +98,15 @@ FireWrite WriteFireParameter(config::Configuration& config, int slot, FireField 
   if (field == FireField::kX && text == "-") return FireWrite::kLeftAlone;
   const FireParamPos& pos = positions[static_cast<size_t>(slot - 1)];
   struct Rule {
-    long empty_value, low, high;
+    int64_t empty_value, low, high;
     int at;
   };
   const Rule rule = field == FireField::kCount ? Rule{1, 1, 256, pos.count}
                     : field == FireField::kX   ? Rule{0, -128, 127, pos.x}
                     : field == FireField::kY   ? Rule{0, 0, 127, pos.y}
                                                : Rule{0, 0, 2040, pos.delay};
-  const long value = Corrected(text, rule.empty_value, rule.low, rule.high);
-  const long byte = field == FireField::kCount   ? value - 1
+  const int64_t value = Corrected(text, rule.empty_value, rule.low, rule.high);
+  const int64_t byte = field == FireField::kCount   ? value - 1
                     : field == FireField::kDelay ? value / macro::kDelayUnitMs
                                                  : value;
   const int at = rule.at;
@@ -125,7 +125,7 @@ FireWrite WriteFireParameter(config::Configuration& config, int slot, FireField 
 FireWrite WriteFireYOffset(config::Configuration& config, int slot, std::string& text, int y) {
   if (!ValidSlot(slot)) return FireWrite::kNotFound;
   if (text == "-") return FireWrite::kLeftAlone;
-  long offset = Corrected(text, 0, -128, 127);
+  int64_t offset = Corrected(text, 0, -128, 127);
   if (y + offset >= 128) offset = 127 - y;
   if (y + offset < -128) offset = -y - 128;
   text = std::to_string(offset);

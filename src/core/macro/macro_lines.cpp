@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <array>
+#include <limits>
 
 #include "core/config/action_codes.h"
 #include "core/config/key_tables.h"
@@ -62,19 +63,32 @@ std::string SignedMoveLine(uint8_t event, uint8_t value) {
   return std::string(type) + HexByte(event) + HexByte(value);
 }
 
+// A delay line's milliseconds. A number too long for 64 bits is still a
+// number: the longest delay there is, which the size check then refuses,
+// never 0 ms.
+int64_t DelayOfLine(const std::string& line) {
+  const std::string text = line.size() > 2 ? line.substr(2) : "";
+  if (const auto ms = config::ParseDecimal(text)) return *ms;
+  const bool digits = !text.empty() && std::all_of(text.begin(), text.end(), [](char c) {
+    return c >= '0' && c <= '9';
+  });
+  return digits ? std::numeric_limits<int64_t>::max() : 0;
+}
+
 }  // namespace
 
-void AppendDelay(std::vector<uint8_t>& bytes, long ms) {
-  ms = std::max(ms, 0L);
+void AppendDelay(std::vector<uint8_t>& bytes, int64_t ms) {
+  ms = std::max<int64_t>(ms, 0);
   // A typed delay can be any number; past what the largest form (a driver
   // block, 2012 event bytes) holds the list is refused anyway, so the pairs
   // stop there instead of filling memory.
-  constexpr long kMostPairs = 1007;
-  for (long whole = std::min(ms / kLongestDelayEventMs, kMostPairs); whole > 0; --whole) {
+  constexpr int64_t kMostPairs = 1007;
+  for (int64_t whole = std::min<int64_t>(ms / kLongestDelayEventMs, kMostPairs); whole > 0;
+       --whole) {
     bytes.push_back(kDelay);
     bytes.push_back(0xFF);
   }
-  const long rest = ms % kLongestDelayEventMs;
+  const int64_t rest = ms % kLongestDelayEventMs;
   if (rest > 0 || ms == 0) {
     bytes.push_back(kDelay);
     bytes.push_back(static_cast<uint8_t>(rest / kDelayUnitMs));
@@ -86,7 +100,7 @@ std::vector<uint8_t> EncodeEventLines(const MacroLines& lines) {
   for (size_t i = 1; i < lines.size(); ++i) {
     const std::string& line = lines[i];
     if (!line.empty() && line[0] == '0') {
-      AppendDelay(bytes, config::ParseDecimal(line.size() > 2 ? line.substr(2) : "").value_or(0));
+      AppendDelay(bytes, DelayOfLine(line));
     } else {
       AppendLineBytes(line, bytes);
     }
@@ -104,7 +118,7 @@ std::string ButtonLine(uint8_t event) {
   return {};
 }
 
-std::string DelayLine(long ms) { return "0 " + std::to_string(ms); }
+std::string DelayLine(int64_t ms) { return "0 " + std::to_string(ms); }
 
 MacroLines DecodeEventBytes(std::span<const uint8_t> events, bool merge_delays) {
   MacroLines lines;
@@ -136,7 +150,7 @@ MacroLines DecodeEventBytes(std::span<const uint8_t> events, bool merge_delays) 
     } else if (event == kRepeatStart) {
       lines.push_back("7 FD" + HexByte(value));
     } else if (event == kDelay) {
-      long ms = 0;
+      int64_t ms = 0;
       int merged = 0;
       const int most = merge_delays ? 5 : 1;
       while (merged < most && i + 1 < events.size() && events[i] == kDelay) {
@@ -155,7 +169,7 @@ MacroLines DecodeEventBytes(std::span<const uint8_t> events, bool merge_delays) 
 }
 
 DecodedMacro WithHeader(MacroLines event_lines) {
-  std::array<long, 4> first_delays{};
+  std::array<int64_t, 4> first_delays{};
   size_t found = 0;
   for (const std::string& line : event_lines) {
     if (found < 4 && !line.empty() && line[0] == '0') {
@@ -164,7 +178,7 @@ DecodedMacro WithHeader(MacroLines event_lines) {
   }
   DecodedMacro decoded;
   const bool all_equal = std::all_of(first_delays.begin(), first_delays.end(),
-                                     [&](long ms) { return ms == first_delays[0]; });
+                                     [&](int64_t ms) { return ms == first_delays[0]; });
   std::string header = "10";
   decoded.delay_mode = DelayMode::kRecord;
   if (all_equal && first_delays[0] == 0) {

@@ -35,7 +35,7 @@ struct DecodedMacro {
 
 // The event bytes of lines 1..; delay lines in 2040 ms events plus the rest.
 std::vector<uint8_t> EncodeEventLines(const MacroLines& lines);
-void AppendDelay(std::vector<uint8_t>& bytes, long ms);
+void AppendDelay(std::vector<uint8_t>& bytes, int64_t ms);
 
 // Lines from event bytes, stopping at the first byte that is no event (or an
 // event cut off by the end). Up to five adjacent delays merge into one line
@@ -46,6 +46,6 @@ DecodedMacro WithHeader(MacroLines event_lines);
 
 // One line per event kind, as recording and the editor produce them.
 std::string ButtonLine(uint8_t event);  // empty for a byte that is no button event
-std::string DelayLine(long ms);
+std::string DelayLine(int64_t ms);
 
 }  // namespace orvane::macro

@@ -1,15 +1,14 @@
 // The vendor driver's devices on Windows: the interfaces of the driver's
-// class through SetupAPI, opened with CreateFile and asked with
+// class, opened with CreateFile and asked with
 // DeviceIoControl (buffered, no overlapped I/O).
 #include <windows.h>
-// windows.h first: SetupAPI's header needs its types.
-#include <setupapi.h>
 
 #include <memory>
 #include <string>
 #include <vector>
 
 #include "platform/driver_backend.h"
+#include "platform/windows/win_setupapi.h"
 
 namespace orvane::platform {
 
@@ -41,43 +40,15 @@ class WinDriverDevice : public DriverDevice {
   HANDLE handle_;
 };
 
-// The device path of the interface at `index`; empty when there is none or
-// its detail cannot be had.
-std::string InterfacePath(HDEVINFO set, DWORD index, bool& more) {
-  SP_DEVICE_INTERFACE_DATA data{};
-  data.cbSize = sizeof(data);
-  more = SetupDiEnumDeviceInterfaces(set, nullptr, &kDriverInterfaceClass, index, &data) != FALSE;
-  if (!more) return {};
-  DWORD size = 0;
-  SetupDiGetDeviceInterfaceDetailA(set, &data, nullptr, 0, &size, nullptr);
-  if (size < sizeof(SP_DEVICE_INTERFACE_DETAIL_DATA_A)) return {};
-  std::vector<uint8_t> buffer(size);
-  auto* detail = reinterpret_cast<SP_DEVICE_INTERFACE_DETAIL_DATA_A*>(buffer.data());
-  detail->cbSize = sizeof(SP_DEVICE_INTERFACE_DETAIL_DATA_A);
-  if (!SetupDiGetDeviceInterfaceDetailA(set, &data, detail, size, nullptr, nullptr)) return {};
-  return detail->DevicePath;
-}
-
 class WinDriverBackend : public DriverBackend {
  public:
   std::vector<std::string> InterfacePaths() override {
-    std::vector<std::string> paths;
-    const HDEVINFO set = SetupDiGetClassDevsA(&kDriverInterfaceClass, nullptr, nullptr,
-                                              DIGCF_PRESENT | DIGCF_DEVICEINTERFACE);
-    if (set == INVALID_HANDLE_VALUE) return paths;
-    bool more = true;
-    for (DWORD index = 0; more; ++index) {
-      std::string path = InterfacePath(set, index, more);
-      if (!path.empty()) paths.push_back(std::move(path));
-    }
-    SetupDiDestroyDeviceInfoList(set);
-    return paths;
+    return windows::DeviceInterfacePaths(kDriverInterfaceClass);
   }
 
   std::unique_ptr<DriverDevice> Open(const std::string& path) override {
     // No access rights are asked for: the driver's requests are "any access".
-    const HANDLE handle = CreateFileA(path.c_str(), 0, FILE_SHARE_READ | FILE_SHARE_WRITE, nullptr,
-                                      OPEN_EXISTING, 0, nullptr);
+    const HANDLE handle = windows::OpenDevicePath(path);
     if (handle == INVALID_HANDLE_VALUE) return nullptr;
     return std::make_unique<WinDriverDevice>(handle);
   }

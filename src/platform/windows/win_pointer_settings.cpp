@@ -50,6 +50,18 @@ class RegistryKey {
   HKEY key_ = nullptr;
 };
 
+void SetMouseSpeed(UINT ui_param, int sensitivity) {
+  SystemParametersInfoA(SPI_SETMOUSESPEED, ui_param,
+                        reinterpret_cast<PVOID>(static_cast<INT_PTR>(sensitivity)),
+                        SPIF_SENDCHANGE);
+}
+
+int MouseSpeed() {
+  int speed = 0;
+  SystemParametersInfoA(SPI_GETMOUSESPEED, 0, &speed, 0);
+  return speed;
+}
+
 class WinPointerSettings : public PointerSettings {
  public:
   bool HasKey(const std::string& key) override { return RegistryKey(key).Open(); }
@@ -60,12 +72,13 @@ class WinPointerSettings : public PointerSettings {
     RegistryKey(key).Set(name, value);
   }
 
-  // The results of the system calls are not looked at: Windows applies
-  // every one of them.
+  // The results of the system calls are not otherwise looked at: Windows
+  // applies every one of them.
   Applied ApplySpeed(int sensitivity) override {
-    SystemParametersInfoA(SPI_SETMOUSESPEED, 0,
-                          reinterpret_cast<PVOID>(static_cast<INT_PTR>(sensitivity)),
-                          SPIF_SENDCHANGE);
+    // Windows takes the speed in pvParam; wine reads it from uiParam. When
+    // the first way did not take, the second is tried.
+    SetMouseSpeed(0, sensitivity);
+    if (MouseSpeed() != sensitivity) SetMouseSpeed(static_cast<UINT>(sensitivity), sensitivity);
     return Applied::kYes;
   }
   Applied ApplyAcceleration(int threshold1, int threshold2, int speed) override {

@@ -3,7 +3,6 @@
 #include <QFileDialog>
 #include <QSocketNotifier>
 
-#include "platform/x11_input_capture.h"
 #include "ui/app/layout_colour.h"
 #include "ui/app/main_window.h"
 #include "ui/app/own_window_capture.h"
@@ -45,17 +44,19 @@ platform::InputCapture*& MainWindow::InputCaptureHook() {
   return hook;
 }
 
-// The desktop's keys and clicks from the X server; where there is none to
-// ask, what reaches this program's own windows.
+// The desktop's keys and clicks from the system; where there is no way to
+// have them, what reaches this program's own windows.
 platform::InputCapture* MainWindow::MakeInputCapture() {
   if (InputCaptureHook()) return InputCaptureHook();
   if (own_capture_) return own_capture_.get();  // one capture for every page
   std::string why;
-  if (auto x11 = platform::X11InputCapture::Open(&why)) {
-    auto* notifier = new QSocketNotifier(x11->Fd(), QSocketNotifier::Read, this);
-    connect(notifier, &QSocketNotifier::activated, this,
-            [capture = x11.get()] { capture->Drain(); });
-    own_capture_ = std::move(x11);
+  if (auto system = platform::MakeSystemInputCapture(&why)) {
+    if (system->WakeDescriptor() >= 0) {
+      auto* notifier = new QSocketNotifier(system->WakeDescriptor(), QSocketNotifier::Read, this);
+      connect(notifier, &QSocketNotifier::activated, this,
+              [capture = system.get()] { capture->Drain(); });
+    }
+    own_capture_ = std::move(system);
   } else {
     own_capture_ = std::make_unique<OwnWindowCapture>();
   }

@@ -1,7 +1,7 @@
-#include "platform/composite_hid_backend.h"
+#include "platform/linux/composite_hid_backend.h"
 
-#include "platform/hidapi_backend.h"
-#include "platform/virtual_hid_backend.h"
+#include "platform/linux/hidapi_backend.h"
+#include "platform/linux/virtual_hid_backend.h"
 
 namespace orvane::platform {
 
@@ -32,6 +32,11 @@ std::unique_ptr<HidBackend> MakeSystemHidBackend() {
   backend->Add(std::make_unique<HidapiBackend>());
   backend->Add(std::make_unique<VirtualHidBackend>());
   return backend;
+}
+
+std::string SystemHidNotice() {
+  const std::string problem = VirtualHidBackend().FolderProblem();
+  return problem.empty() ? problem : "virtual devices ignored: " + problem;
 }
 
 }  // namespace orvane::platform

@@ -1,13 +1,14 @@
-#include "core/util/file_read.h"
+#include "platform/file_read.h"
 
 #include <fcntl.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
-#include <algorithm>
 #include <cerrno>
 #include <cstring>
 #include <vector>
+
+#include "platform/common/file_size_check.h"
 
 namespace orvane::util {
 
@@ -46,11 +47,8 @@ FileRead ReadFileOfSize(const std::string& path, size_t min_bytes, size_t max_by
   if (fstat(file.fd(), &info) != 0) return Refuse(error, path, std::strerror(errno));
   if (!S_ISREG(info.st_mode)) return Refuse(error, path, "not a regular file");
   const auto size = static_cast<uint64_t>(info.st_size);
-  if (size < min_bytes || size > max_bytes) {
-    const std::string wanted = min_bytes == max_bytes
-                                   ? std::to_string(min_bytes)
-                                   : std::to_string(min_bytes) + " to " + std::to_string(max_bytes);
-    return Refuse(error, path, "holds " + std::to_string(size) + " bytes, not " + wanted);
+  if (const auto refusal = SizeRefusal(size, min_bytes, max_bytes)) {
+    return Refuse(error, path, *refusal);
   }
   std::vector<uint8_t> read_bytes(size + 1);
   size_t done = 0;
@@ -66,13 +64,6 @@ FileRead ReadFileOfSize(const std::string& path, size_t min_bytes, size_t max_by
   read_bytes.resize(size);
   bytes = std::move(read_bytes);
   return FileRead::kOk;
-}
-
-FileRead ReadExactFile(const std::string& path, std::span<uint8_t> bytes, std::string& error) {
-  std::vector<uint8_t> read;
-  const FileRead result = ReadFileOfSize(path, bytes.size(), bytes.size(), read, error);
-  if (result == FileRead::kOk) std::copy(read.begin(), read.end(), bytes.begin());
-  return result;
 }
 
 }  // namespace orvane::util

@@ -1,9 +1,9 @@
-#include "platform/virtual_driver_backend.h"
+#include "platform/linux/virtual_driver_backend.h"
 
 #include <algorithm>
 
-#include "platform/virtual_hid_wire.h"
-#include "platform/wire_client.h"
+#include "platform/linux/virtual_hid_wire.h"
+#include "platform/linux/wire_client.h"
 
 namespace orvane::platform {
 

@@ -1,4 +1,4 @@
-#include "platform/hidapi_backend.h"
+#include "platform/linux/hidapi_backend.h"
 
 #include <fcntl.h>
 #include <hidapi/hidapi.h>
@@ -10,7 +10,7 @@
 #include <fstream>
 #include <iterator>
 
-#include "platform/report_descriptor.h"
+#include "platform/common/report_descriptor.h"
 
 namespace orvane::platform {
 

@@ -1,4 +1,4 @@
-#include "ui/app/single_instance.h"
+#include "platform/single_instance.h"
 
 #include <X11/Xatom.h>
 #include <X11/Xlib.h>
@@ -7,7 +7,7 @@
 #include <cstring>
 #include <string>
 
-namespace orvane::ui {
+namespace orvane::platform {
 
 namespace {
 
@@ -80,4 +80,4 @@ bool RaiseRunningInstance(const char* caption) {
   return window != 0;
 }
 
-}  // namespace orvane::ui
+}  // namespace orvane::platform

@@ -4,8 +4,8 @@
 #include <optional>
 #include <span>
 
-#include "platform/unix_socket.h"
-#include "platform/virtual_hid_wire.h"
+#include "platform/linux/unix_socket.h"
+#include "platform/linux/virtual_hid_wire.h"
 
 namespace orvane::platform {
 

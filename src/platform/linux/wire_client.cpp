@@ -1,4 +1,4 @@
-#include "platform/wire_client.h"
+#include "platform/linux/wire_client.h"
 
 #include <chrono>
 #include <vector>

@@ -12,7 +12,7 @@ namespace orvane::platform {
 // The desktop's keys and buttons from the X server: XInput2 raw events
 // selected on the root window, so they are seen whichever window has the
 // focus and still go where they were going. Nothing polls: the window
-// watches Fd() and calls Drain() when it is readable, which hands the
+// watches WakeDescriptor() and calls Drain() when it is readable, which hands the
 // waiting events over in the order the server sent them.
 class X11InputCapture : public InputCapture {
  public:
@@ -24,8 +24,8 @@ class X11InputCapture : public InputCapture {
   void Stop() override;
   bool SeesWholeDesktop() const override { return true; }
 
-  int Fd() const;
-  void Drain();
+  int WakeDescriptor() const override;
+  void Drain() override;
 
  private:
   X11InputCapture(Display* display, int xi_opcode) : display_(display), xi_opcode_(xi_opcode) {}

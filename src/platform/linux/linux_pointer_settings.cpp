@@ -1,4 +1,4 @@
-#include "platform/linux_pointer_settings.h"
+#include "platform/linux/linux_pointer_settings.h"
 
 #include <X11/Xlib.h>
 #include <gio/gio.h>
@@ -11,6 +11,7 @@
 #include <sstream>
 
 #include "platform/atomic_file.h"
+#include "platform/program_folders.h"
 
 namespace orvane::platform {
 
@@ -22,15 +23,8 @@ constexpr int kGnomeAccelFlat = 1;
 constexpr int kGnomeAccelAdaptive = 2;
 
 std::string DefaultFile() {
-  const char* config = std::getenv("XDG_CONFIG_HOME");
-  std::string folder;
-  if (config != nullptr && config[0] == '/') {
-    folder = config;
-  } else {
-    const char* home = std::getenv("HOME");
-    folder = std::string(home != nullptr ? home : "") + "/.config";
-  }
-  return folder + "/orvane-mouse/pointer-settings.ini";
+  const std::string folder = UserDataFolder();
+  return folder.empty() ? std::string() : folder + "pointer-settings.ini";
 }
 
 // The folders down to the file's, created for the user alone where missing.

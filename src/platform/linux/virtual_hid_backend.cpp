@@ -1,10 +1,10 @@
-#include "platform/virtual_hid_backend.h"
+#include "platform/linux/virtual_hid_backend.h"
 
 #include <algorithm>
 
-#include "platform/unix_socket.h"
-#include "platform/virtual_hid_wire.h"
-#include "platform/wire_client.h"
+#include "platform/linux/unix_socket.h"
+#include "platform/linux/virtual_hid_wire.h"
+#include "platform/linux/wire_client.h"
 
 namespace orvane::platform {
 

@@ -1,10 +1,10 @@
-#include "platform/x11_input_capture.h"
+#include "platform/linux/x11_input_capture.h"
 
 #include <X11/XKBlib.h>
 #include <X11/Xlib.h>
 #include <X11/extensions/XInput2.h>
 
-#include "platform/x11_keys.h"
+#include "platform/linux/x11_keys.h"
 
 namespace orvane::platform {
 
@@ -36,7 +36,7 @@ X11InputCapture::~X11InputCapture() {
   XCloseDisplay(display_);
 }
 
-int X11InputCapture::Fd() const { return ConnectionNumber(display_); }
+int X11InputCapture::WakeDescriptor() const { return ConnectionNumber(display_); }
 
 void X11InputCapture::Select(bool on) {
   unsigned char bits[XIMaskLen(XI_LASTEVENT)] = {};
@@ -98,6 +98,10 @@ void X11InputCapture::Drain() {
             : input.code >= 0;
     if (running_ && known && deliver_) deliver_(input);
   }
+}
+
+std::unique_ptr<InputCapture> MakeSystemInputCapture(std::string* why) {
+  return X11InputCapture::Open(why);
 }
 
 }  // namespace orvane::platform

@@ -22,7 +22,4 @@ class CompositeHidBackend : public HidBackend {
   std::map<std::string, HidBackend*> owner_of_path_;
 };
 
-// Real devices through hidapi, then the emulator's virtual devices.
-std::unique_ptr<HidBackend> MakeSystemHidBackend();
-
 }  // namespace orvane::platform

@@ -1,4 +1,4 @@
-#include "platform/unix_socket.h"
+#include "platform/linux/unix_socket.h"
 
 #include <poll.h>
 #include <sys/socket.h>

@@ -1,4 +1,4 @@
-#include "platform/virtual_hid_wire.h"
+#include "platform/linux/virtual_hid_wire.h"
 
 #include <sys/stat.h>
 #include <unistd.h>
