@@ -11,14 +11,33 @@ targets=(macro_body driver_block fire_slot library_file gun_key_list event_lines
   base_macro_file fire_block driver_request)
 cmake --build build-fuzz --target "${targets[@]/#/fuzz_}"
 mkdir -p build-fuzz/findings
-for target in "${targets[@]}"; do
-  corpus=build-fuzz/corpus/$target
+
+# One target's run; its report goes to build-fuzz/TARGET.log.
+fuzz_one() {
+  local target=$1 corpus=build-fuzz/corpus/$1
   mkdir -p "$corpus"
-  log=build-fuzz/$target.log
-  if ! "build-fuzz/fuzz/fuzz_$target" -max_total_time="$seconds" -print_final_stats=1 \
-      -artifact_prefix=build-fuzz/findings/"$target"- "$corpus" >"$log" 2>&1; then
-    echo "fuzz_$target: FAILED"; tail -40 "$log"; exit 1
-  fi
-  runs=$(grep -m1 'stat::number_of_executed_units' "$log" | awk '{print $2}')
-  echo "fuzz_$target: ${runs:-?} executions in ${seconds}s, no findings"
+  "build-fuzz/fuzz/fuzz_$target" -max_total_time="$seconds" -print_final_stats=1 \
+    -artifact_prefix=build-fuzz/findings/"$target"- "$corpus" >"build-fuzz/$target.log" 2>&1
+}
+
+# As many targets at a time as there are cores; each still gets its full time.
+jobs=$(nproc)
+failed=0
+for ((i = 0; i < ${#targets[@]}; i += jobs)); do
+  batch=("${targets[@]:i:jobs}")
+  pids=()
+  for target in "${batch[@]}"; do
+    fuzz_one "$target" &
+    pids+=($!)
+  done
+  for k in "${!batch[@]}"; do
+    target=${batch[$k]}
+    log=build-fuzz/$target.log
+    if ! wait "${pids[$k]}"; then
+      echo "fuzz_$target: FAILED"; tail -40 "$log"; failed=1; continue
+    fi
+    runs=$(grep -m1 'stat::number_of_executed_units' "$log" | awk '{print $2}')
+    echo "fuzz_$target: ${runs:-?} executions in ${seconds}s, no findings"
+  done
+  [ "$failed" -eq 0 ] || exit 1
 done

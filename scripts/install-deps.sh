@@ -14,7 +14,7 @@ packages=(
   fonts-dejavu-core fonts-wqy-microhei            # legible text, Latin and Chinese
   xvfb xdotool x11-utils imagemagick              # running and testing the window headless
   x11-xserver-utils                               # xset: the pointer control the tests check
-  g++-mingw-w64-x86-64-posix wine64               # the Windows build, and running its tests
+  g++-mingw-w64-x86-64-posix googletest wine64    # the Windows build, and running its tests
 )
 
 missing=()

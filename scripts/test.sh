@@ -1,13 +1,19 @@
 #!/usr/bin/env bash
-# Builds everything and runs every test: the normal build, then the core and
-# platform tests again under AddressSanitizer and UndefinedBehaviorSanitizer,
-# then the fuzz targets (FUZZ_SECONDS each, default 30).
+# Builds everything and runs every test: the normal build, the Windows build
+# under wine64, then the core and platform tests again under
+# AddressSanitizer and UndefinedBehaviorSanitizer, then the fuzz targets
+# (FUZZ_SECONDS each, default 30).
 set -euo pipefail
 cd "$(dirname "$0")/.."
 scripts/install-deps.sh
 
 scripts/build.sh build -DCMAKE_BUILD_TYPE=RelWithDebInfo
 ctest --test-dir build --output-on-failure
+
+# The Windows build below the window, cross-built with mingw-w64 (with the
+# resource generators just built), and its tests under wine64.
+ORVANE_HOST_TOOLS=$PWD/build scripts/build-windows.sh build-windows
+ctest --test-dir build-windows --output-on-failure
 
 # The sanitizer build: the core and platform tests, and orvanectl with the
 # emulator end to end. Reports go to files, so a finding in a program whose

@@ -4,8 +4,8 @@
 #include <cstdio>
 #include <memory>
 
-#include "platform/file_read.h"
 #include "platform/atomic_file.h"
+#include "platform/file_read.h"
 #include "platform/linux/virtual_hid_wire.h"
 #include "sim/default_memory.h"
 #include "sim/driver_store.h"

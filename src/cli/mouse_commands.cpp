@@ -10,8 +10,8 @@
 #include "core/app/page_settings.h"
 #include "core/device/hid_discovery.h"
 #include "core/macro/macro_slots.h"
-#include "platform/file_read.h"
 #include "platform/atomic_file.h"
+#include "platform/file_read.h"
 
 namespace orvane::cli {
 

@@ -10,8 +10,8 @@
 #include "cli/macro_commands.h"
 #include "cli/mouse_commands.h"
 #include "platform/hid_backend.h"
-#include "platform/program_folders.h"
 #include "platform/pointer_settings.h"
+#include "platform/program_folders.h"
 #include "platform/real_pacer.h"
 
 namespace {
@@ -75,8 +75,9 @@ int main(int argc, char** argv) {
   orvane::platform::RealPacer pacer;
   auto driver = orvane::platform::MakeSystemDriverBackend();
   auto pointer = orvane::platform::MakeSystemPointerSettings();
-  CommandContext context{*backend,        pacer,        stdout,       stderr,
-                         orvane::platform::ProgramFolder(), driver.get(), pointer.get()};
+  CommandContext context{
+      *backend,     pacer,        stdout, stderr, orvane::platform::ProgramFolder(),
+      driver.get(), pointer.get()};
   if (command == "list" && args.empty()) {
     return ListInterfaces(*backend, orvane::platform::SystemHidNotice(), stdout);
   }

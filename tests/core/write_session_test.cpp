@@ -298,9 +298,10 @@ TEST(ProfileFiles, OnlyAWhole2048ByteRegularFileIsLoaded) {
     const char* name;
     const char* says;
   };
-  std::vector<Case> kCases = {{"empty.bin", "holds 0 bytes"},    {"one.bin", "holds 1 bytes"},
-                              {"short.bin", "holds 2047 bytes"}, {"long.bin", "holds 2049 bytes"},
-                              {"folder.bin", "not a regular file"}, {"absent.bin", "no such file"}};
+  std::vector<Case> kCases = {
+      {"empty.bin", "holds 0 bytes"},       {"one.bin", "holds 1 bytes"},
+      {"short.bin", "holds 2047 bytes"},    {"long.bin", "holds 2049 bytes"},
+      {"folder.bin", "not a regular file"}, {"absent.bin", "no such file"}};
 #ifndef _WIN32
   // A FIFO would make a plain read wait for a writer forever (Windows has
   // none in its file system).

@@ -13,11 +13,11 @@
 
 #include "core/device/device_link.h"
 #include "core/device/hid_discovery.h"
-#include "platform/published_mouse.h"
-#include "platform/real_pacer.h"
 #include "platform/linux/unix_socket.h"
 #include "platform/linux/virtual_hid_backend.h"
 #include "platform/linux/virtual_hid_wire.h"
+#include "platform/published_mouse.h"
+#include "platform/real_pacer.h"
 
 namespace orvane::platform {
 namespace {

@@ -11,11 +11,11 @@
 #include <thread>
 
 #include "core/device/device_link.h"
-#include "platform/published_mouse.h"
-#include "platform/real_pacer.h"
 #include "platform/linux/unix_socket.h"
 #include "platform/linux/virtual_hid_backend.h"
 #include "platform/linux/virtual_hid_wire.h"
+#include "platform/published_mouse.h"
+#include "platform/real_pacer.h"
 
 namespace orvane::platform {
 namespace {

@@ -10,9 +10,9 @@
 
 #include "core/device/device_link.h"
 #include "core/device/hid_discovery.h"
+#include "platform/linux/virtual_hid_wire.h"
 #include "platform/published_mouse.h"
 #include "platform/real_pacer.h"
-#include "platform/linux/virtual_hid_wire.h"
 
 namespace orvane::platform {
 namespace {

@@ -2,8 +2,8 @@
 
 #include "core/config/parameter_fields.h"
 #include "core/device/device_sessions.h"
-#include "platform/file_read.h"
 #include "platform/atomic_file.h"
+#include "platform/file_read.h"
 
 // The sessions of driver mode: the configuration is read from and written
 // to the vendor driver's store, and the mouse is only told the live state.

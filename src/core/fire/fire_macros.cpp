@@ -107,8 +107,8 @@ FireWrite WriteFireParameter(config::Configuration& config, int slot, FireField 
                                                : Rule{0, 0, 2040, pos.delay};
   const int64_t value = Corrected(text, rule.empty_value, rule.low, rule.high);
   const int64_t byte = field == FireField::kCount   ? value - 1
-                    : field == FireField::kDelay ? value / macro::kDelayUnitMs
-                                                 : value;
+                       : field == FireField::kDelay ? value / macro::kDelayUnitMs
+                                                    : value;
   const int at = rule.at;
   if (field == FireField::kY) {
     if (y_offset_text != nullptr) *y_offset_text = "0";

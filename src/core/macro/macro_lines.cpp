@@ -69,9 +69,8 @@ std::string SignedMoveLine(uint8_t event, uint8_t value) {
 int64_t DelayOfLine(const std::string& line) {
   const std::string text = line.size() > 2 ? line.substr(2) : "";
   if (const auto ms = config::ParseDecimal(text)) return *ms;
-  const bool digits = !text.empty() && std::all_of(text.begin(), text.end(), [](char c) {
-    return c >= '0' && c <= '9';
-  });
+  const bool digits = !text.empty() && std::all_of(text.begin(), text.end(),
+                                                   [](char c) { return c >= '0' && c <= '9'; });
   return digits ? std::numeric_limits<int64_t>::max() : 0;
 }
 

@@ -62,8 +62,8 @@ FileRead ReadFileOfSize(const std::string& path, size_t min_bytes, size_t max_by
   size_t done = 0;
   while (done < read_bytes.size()) {
     DWORD got = 0;
-    if (!ReadFile(file.get(), read_bytes.data() + done, static_cast<DWORD>(read_bytes.size() - done),
-                  &got, nullptr)) {
+    if (!ReadFile(file.get(), read_bytes.data() + done,
+                  static_cast<DWORD>(read_bytes.size() - done), &got, nullptr)) {
       return Refuse(error, path, platform::windows::SystemMessage(GetLastError()));
     }
     if (got == 0) break;

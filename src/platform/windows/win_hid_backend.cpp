@@ -78,7 +78,8 @@ bool DeviceGone(DWORD error) {
 // mutex that says which program has the mouse for a session.
 std::string LockName(const std::string& path) {
   std::string name = "Local\\orvane-mouse-";
-  for (const char c : path) name += (c == '\\') ? '/' : c;
+  for (const char c : path)
+    name += (c == '\\') ? '/' : c;
   return name;
 }
 

@@ -114,7 +114,8 @@ class WinInputCapture : public InputCapture {
       const HHOOK hook = SetWindowsHookExA(WH_MOUSE_LL, MouseHook, GetModuleHandleA(nullptr), 0);
       hooked.set_value(hook != nullptr);
       if (hook == nullptr) return;
-      while (GetMessageA(&message, nullptr, 0, 0) > 0) DispatchMessageA(&message);
+      while (GetMessageA(&message, nullptr, 0, 0) > 0)
+        DispatchMessageA(&message);
       UnhookWindowsHookEx(hook);
     });
     return ready.get();
@@ -134,15 +135,15 @@ class WinInputCapture : public InputCapture {
     }
     const bool up = (input.data.keyboard.Flags & RI_KEY_BREAK) != 0;
     Hand({up ? CapturedInput::Kind::kKeyUp : CapturedInput::Kind::kKeyDown,
-             input.data.keyboard.VKey, static_cast<uint32_t>(GetMessageTime())});
+          input.data.keyboard.VKey, static_cast<uint32_t>(GetMessageTime())});
   }
 
   static LRESULT CALLBACK WindowProc(HWND window, UINT message, WPARAM w, LPARAM l) {
     auto* self = reinterpret_cast<WinInputCapture*>(GetWindowLongPtrA(window, GWLP_USERDATA));
     if (self != nullptr && message == WM_INPUT) self->OnRawInput(l);
     if (self != nullptr && message == kCapturedButton) {
-      self->Hand({static_cast<CapturedInput::Kind>(LOWORD(w)), HIWORD(w),
-                     static_cast<uint32_t>(l)});
+      self->Hand(
+          {static_cast<CapturedInput::Kind>(LOWORD(w)), HIWORD(w), static_cast<uint32_t>(l)});
       return 0;
     }
     return DefWindowProcA(window, message, w, l);

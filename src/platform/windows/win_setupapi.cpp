@@ -15,9 +15,7 @@ struct SetupApi {
   decltype(&SetupDiGetDeviceInterfaceDetailA) get_detail = nullptr;
   decltype(&SetupDiDestroyDeviceInfoList) destroy_list = nullptr;
 
-  bool Loaded() const {
-    return get_class_devs && enum_interfaces && get_detail && destroy_list;
-  }
+  bool Loaded() const { return get_class_devs && enum_interfaces && get_detail && destroy_list; }
 };
 
 template <typename Function>

@@ -2,14 +2,14 @@
 #include <QApplication>
 #include <QSystemTrayIcon>
 
-#include "platform/hid_backend.h"
 #include "platform/driver_backend.h"
+#include "platform/hid_backend.h"
 #include "platform/pointer_settings.h"
 #include "platform/program_folders.h"
 #include "platform/real_pacer.h"
+#include "platform/single_instance.h"
 #include "ui/app/main_window.h"
 #include "ui/app/png_image.h"
-#include "platform/single_instance.h"
 
 int main(int argc, char** argv) {
   using namespace orvane;

@@ -1,4 +1,4 @@
-// Recording on Windows: buttons pressed through the system's input reach
+// Recording on Windows: keys and buttons pressed through the system's input reach
 // the recording through the window thread's messages, in order, and stop
 // reaching it when the recording stops.
 #include <windows.h>
@@ -16,7 +16,8 @@ void PumpFor(int ms) {
   const DWORD end = GetTickCount() + static_cast<DWORD>(ms);
   MSG message;
   while (GetTickCount() < end) {
-    while (PeekMessageA(&message, nullptr, 0, 0, PM_REMOVE)) DispatchMessageA(&message);
+    while (PeekMessageA(&message, nullptr, 0, 0, PM_REMOVE))
+      DispatchMessageA(&message);
     Sleep(5);
   }
 }
@@ -30,22 +31,33 @@ void Press(DWORD down, DWORD up, DWORD data = 0) {
   SendInput(2, inputs, sizeof(INPUT));
 }
 
-TEST(WinInputCapture, ButtonsReachTheRecordingInOrderWhileItRuns) {
+void Type(WORD key) {
+  INPUT inputs[2] = {};
+  inputs[0].type = inputs[1].type = INPUT_KEYBOARD;
+  inputs[0].ki.wVk = inputs[1].ki.wVk = key;
+  inputs[1].ki.dwFlags = KEYEVENTF_KEYUP;
+  SendInput(2, inputs, sizeof(INPUT));
+}
+
+TEST(WinInputCapture, KeysAndButtonsReachTheRecordingInOrderWhileItRuns) {
   std::string why;
   auto capture = MakeSystemInputCapture(&why);
   ASSERT_NE(capture, nullptr) << why;
   EXPECT_TRUE(capture->SeesWholeDesktop());
   EXPECT_EQ(capture->WakeDescriptor(), -1);
   std::vector<std::pair<CapturedInput::Kind, int>> seen;
-  ASSERT_TRUE(capture->Start([&](const CapturedInput& input) {
-    seen.emplace_back(input.kind, input.code);
-  }));
+  ASSERT_TRUE(capture->Start(
+      [&](const CapturedInput& input) { seen.emplace_back(input.kind, input.code); }));
   Press(MOUSEEVENTF_RIGHTDOWN, MOUSEEVENTF_RIGHTUP);
+  PumpFor(200);
+  Type('A');
+  PumpFor(200);
   Press(MOUSEEVENTF_XDOWN, MOUSEEVENTF_XUP, XBUTTON1);
-  PumpFor(500);
+  PumpFor(300);
   using Kind = CapturedInput::Kind;
-  const std::vector<std::pair<Kind, int>> expected = {
-      {Kind::kButtonDown, 1}, {Kind::kButtonUp, 1}, {Kind::kButtonDown, 4}, {Kind::kButtonUp, 4}};
+  const std::vector<std::pair<Kind, int>> expected = {{Kind::kButtonDown, 1}, {Kind::kButtonUp, 1},
+                                                      {Kind::kKeyDown, 'A'},  {Kind::kKeyUp, 'A'},
+                                                      {Kind::kButtonDown, 4}, {Kind::kButtonUp, 4}};
   EXPECT_EQ(seen, expected);
   capture->Stop();
   Press(MOUSEEVENTF_LEFTDOWN, MOUSEEVENTF_LEFTUP);
@@ -53,12 +65,12 @@ TEST(WinInputCapture, ButtonsReachTheRecordingInOrderWhileItRuns) {
   EXPECT_EQ(seen, expected);
   // A second recording starts afresh.
   seen.clear();
-  ASSERT_TRUE(capture->Start([&](const CapturedInput& input) {
-    seen.emplace_back(input.kind, input.code);
-  }));
+  ASSERT_TRUE(capture->Start(
+      [&](const CapturedInput& input) { seen.emplace_back(input.kind, input.code); }));
   Press(MOUSEEVENTF_MIDDLEDOWN, MOUSEEVENTF_MIDDLEUP);
   PumpFor(500);
-  EXPECT_EQ(seen, (std::vector<std::pair<Kind, int>>{{Kind::kButtonDown, 2}, {Kind::kButtonUp, 2}}));
+  EXPECT_EQ(seen,
+            (std::vector<std::pair<Kind, int>>{{Kind::kButtonDown, 2}, {Kind::kButtonUp, 2}}));
   capture->Stop();
 }
 
