@@ -82,14 +82,26 @@ bool WriteAll(HANDLE file, std::span<const uint8_t> bytes) {
   return FlushFileBuffers(file) != FALSE;
 }
 
-// The new contents take the old file's place; a file that is not there yet
-// is simply moved in.
+// The program's paths are in the ANSI code page, as every other file call
+// of it takes them; the replacing calls get them as wide strings.
+std::wstring Wide(const std::string& path) {
+  const int length = MultiByteToWideChar(CP_ACP, 0, path.c_str(), -1, nullptr, 0);
+  std::wstring wide(static_cast<size_t>(length > 0 ? length : 1), L'\0');
+  if (length > 0) MultiByteToWideChar(CP_ACP, 0, path.c_str(), -1, wide.data(), length);
+  wide.resize(wide.size() - 1);
+  return wide;
+}
+
+// The new contents take the old file's place (ReplaceFile keeps its
+// attributes and permissions); a file that is not there yet is moved in.
 bool SwapIn(const std::string& temporary, const std::string& target, bool exists) {
-  if (exists && ReplaceFileA(target.c_str(), temporary.c_str(), nullptr,
-                             REPLACEFILE_IGNORE_MERGE_ERRORS, nullptr, nullptr)) {
+  const std::wstring from = Wide(temporary);
+  const std::wstring to = Wide(target);
+  if (exists && ReplaceFileW(to.c_str(), from.c_str(), nullptr, REPLACEFILE_IGNORE_MERGE_ERRORS,
+                             nullptr, nullptr)) {
     return true;
   }
-  return MoveFileExA(temporary.c_str(), target.c_str(),
+  return MoveFileExW(from.c_str(), to.c_str(),
                      MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH) != FALSE;
 }
 
