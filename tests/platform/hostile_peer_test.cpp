@@ -140,7 +140,9 @@ TEST(HostilePeer, NoAnswerButItsOwnIsEverTaken) {
     const auto start = Clock::now();
     EXPECT_EQ(connection->GetFeature(report), c.first_ok) << c.name;
     EXPECT_LT(Clock::now() - start, std::chrono::milliseconds(200)) << c.name;
-    if (c.first_ok) EXPECT_EQ(report[7], 1) << c.name << ": the answer to request 1";
+    if (c.first_ok) {
+      EXPECT_EQ(report[7], 1) << c.name << ": the answer to request 1";
+    }
     EXPECT_EQ(connection->Gone(), c.gone_after) << c.name;
     if (c.gone_after) continue;
 
