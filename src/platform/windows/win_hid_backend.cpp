@@ -13,6 +13,7 @@
 #include <vector>
 
 #include "platform/hid_backend.h"
+#include "platform/windows/win_library.h"
 #include "platform/windows/win_setupapi.h"
 
 namespace orvane::platform {
@@ -38,23 +39,17 @@ struct HidApi {
   }
 };
 
-template <typename Function>
-void Find(HMODULE module, const char* name, Function& function) {
-  function = reinterpret_cast<Function>(reinterpret_cast<void*>(GetProcAddress(module, name)));
-}
-
 const HidApi& Api() {
   static const HidApi api = [] {
     HidApi loaded;
-    const HMODULE module = LoadLibraryA("HID.dll");
-    if (module == nullptr) return loaded;
-    Find(module, "HidD_GetHidGuid", loaded.get_hid_guid);
-    Find(module, "HidD_GetAttributes", loaded.get_attributes);
-    Find(module, "HidD_GetPreparsedData", loaded.get_preparsed);
-    Find(module, "HidD_FreePreparsedData", loaded.free_preparsed);
-    Find(module, "HidP_GetCaps", loaded.get_caps);
-    Find(module, "HidD_SetFeature", loaded.set_feature);
-    Find(module, "HidD_GetFeature", loaded.get_feature);
+    const windows::RunTimeLibrary library("HID.dll");
+    library.Find("HidD_GetHidGuid", loaded.get_hid_guid);
+    library.Find("HidD_GetAttributes", loaded.get_attributes);
+    library.Find("HidD_GetPreparsedData", loaded.get_preparsed);
+    library.Find("HidD_FreePreparsedData", loaded.free_preparsed);
+    library.Find("HidP_GetCaps", loaded.get_caps);
+    library.Find("HidD_SetFeature", loaded.set_feature);
+    library.Find("HidD_GetFeature", loaded.get_feature);
     return loaded;
   }();
   return api;

@@ -5,6 +5,8 @@
 // windows.h first: SetupAPI's header needs its types.
 #include <setupapi.h>
 
+#include "platform/windows/win_library.h"
+
 namespace orvane::platform::windows {
 
 namespace {
@@ -18,20 +20,14 @@ struct SetupApi {
   bool Loaded() const { return get_class_devs && enum_interfaces && get_detail && destroy_list; }
 };
 
-template <typename Function>
-void Find(HMODULE module, const char* name, Function& function) {
-  function = reinterpret_cast<Function>(reinterpret_cast<void*>(GetProcAddress(module, name)));
-}
-
 const SetupApi& Api() {
   static const SetupApi api = [] {
     SetupApi loaded;
-    const HMODULE module = LoadLibraryA("SetupApi.dll");
-    if (module == nullptr) return loaded;
-    Find(module, "SetupDiGetClassDevsA", loaded.get_class_devs);
-    Find(module, "SetupDiEnumDeviceInterfaces", loaded.enum_interfaces);
-    Find(module, "SetupDiGetDeviceInterfaceDetailA", loaded.get_detail);
-    Find(module, "SetupDiDestroyDeviceInfoList", loaded.destroy_list);
+    const RunTimeLibrary library("SetupApi.dll");
+    library.Find("SetupDiGetClassDevsA", loaded.get_class_devs);
+    library.Find("SetupDiEnumDeviceInterfaces", loaded.enum_interfaces);
+    library.Find("SetupDiGetDeviceInterfaceDetailA", loaded.get_detail);
+    library.Find("SetupDiDestroyDeviceInfoList", loaded.destroy_list);
     return loaded;
   }();
   return api;
