@@ -11,12 +11,9 @@ ctl=$2
 gui_built=$3
 shots=$4
 . "$(dirname "$0")/emulator_lib.sh"
-gui=$work/orvane-mouse
-cp "$gui_built" "$gui"
 . "$(dirname "$0")/gui_lib.sh"
+gui=$(program_copy "$gui_built" orvane-mouse)
 store=$work/store.bin
-at() { xdotool mousemove $((190 + $1)) $((100 + $2)) "${@:3}"; }
-click_at() { at "$1" "$2" click 1; sleep 0.5; }
 bytes_at() { od -An -tx1 -j "$1" -N"$2" "$store" | tr -d ' \n'; }
 wait_store() {
   for _ in $(seq 40); do

@@ -11,11 +11,8 @@ ctl=$2
 gui_built=$3
 shots=$4
 . "$(dirname "$0")/emulator_lib.sh"
-gui=$work/orvane-mouse
-cp "$gui_built" "$gui"
 . "$(dirname "$0")/gui_lib.sh"
-at() { xdotool mousemove $((190 + $1)) $((100 + $2)) "${@:3}"; }
-click_at() { at "$1" "$2" click 1; sleep 0.5; }
+gui=$(program_copy "$gui_built" orvane-mouse)
 type_at() { at "$1" "$2" click --repeat 3 --delay 60 1; xdotool type --delay 40 -- "$3"; sleep 0.3; }
 byte() { od -An -tu1 -j "$1" -N1 "$work/mouse.bin" | tr -d ' '; }
 wait_byte() {

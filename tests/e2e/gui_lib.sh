@@ -1,6 +1,7 @@
 # Shared by the end-to-end scripts that run the window: a virtual X display
 # of its own, the program started on it, and waiting for its first read.
-# The sourcing script sources emulator_lib.sh first and sets $gui.
+# The sourcing script sources emulator_lib.sh first and sets $gui (its own
+# copy from program_copy, where the program keeps files beside itself).
 # Xvfb picks a free display itself, so parallel runs never share one.
 Xvfb -displayfd 3 -screen 0 1280x800x24 -nolisten tcp 3>"$work/display" >/dev/null 2>&1 &
 xvfb_pid=$!
@@ -44,3 +45,10 @@ wait_for_read() {
   fail "the busy window stayed"
 }
 
+
+# A copy of a built program in $work, so the files it keeps beside itself
+# (the macro library, stored configurations) are this test's own.
+program_copy() { cp "$1" "$work/$2" && echo "$work/$2"; }
+# A point of the window, which the scripts place at (190, 100).
+at() { xdotool mousemove $((190 + $1)) $((100 + $2)) "${@:3}"; }
+click_at() { at "$1" "$2" click 1; sleep 0.5; }

@@ -10,14 +10,10 @@ ctl_built=$2
 gui_built=$3
 shots=$4
 . "$(dirname "$0")/emulator_lib.sh"
-# The program keeps its library beside itself: copies of its own here.
-gui=$work/orvane-mouse
-ctl=$work/orvanectl
-cp "$gui_built" "$gui"
-cp "$ctl_built" "$ctl"
 . "$(dirname "$0")/gui_lib.sh"
-at() { xdotool mousemove $((190 + $1)) $((100 + $2)) "${@:3}"; }
-click_at() { at "$1" "$2" click 1; sleep 0.5; }
+# The program keeps its library beside itself: copies of its own here.
+gui=$(program_copy "$gui_built" orvane-mouse)
+ctl=$(program_copy "$ctl_built" orvanectl)
 
 start_sim --memory "$work/mouse.bin"
 start_gui

@@ -10,9 +10,8 @@ ctl=$2
 gui_built=$3
 shots=$4
 . "$(dirname "$0")/emulator_lib.sh"
-gui=$work/orvane-mouse
-cp "$gui_built" "$gui"
 . "$(dirname "$0")/gui_lib.sh"
+gui=$(program_copy "$gui_built" orvane-mouse)
 export XDG_CONFIG_HOME=$work/config
 settings=$XDG_CONFIG_HOME/orvane-mouse/pointer-settings.ini
 pointer_control() { xset q | grep -A1 'Pointer Control' | tail -1 | tr -s ' '; }
